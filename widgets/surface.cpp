@@ -1,0 +1,368 @@
+#include "widgets/surface.h"
+
+#include "widgets/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+constexpr int borderWidth = 2;
+// Painting works on coordinates clipped to the client area plus this margin,
+// so that a huge coordinate never reaches the rasteriser.
+constexpr double clipMargin = 4.0;
+
+// Liang-Barsky clipping of a segment to [x0, x1] x [y0, y1]. Returns false
+// when nothing of it is inside or a coordinate is not finite.
+bool clipSegment(double& ax, double& ay, double& bx, double& by,
+                 double x0, double y0, double x1, double y1)
+{
+    if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
+        return false;
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = bx - ax, dy = by - ay;
+    if (!std::isfinite(dx) || !std::isfinite(dy))
+        return false;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0.0) {
+            if (r > t1)
+                return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0)
+                return false;
+            t1 = std::min(t1, r);
+        }
+    }
+    const double nax = ax + t0 * dx, nay = ay + t0 * dy;
+    bx = ax + t1 * dx;
+    by = ay + t1 * dy;
+    ax = nax;
+    ay = nay;
+    return true;
+}
+
+int pixelOf(double v) { return static_cast<int>(std::floor(v)); }
+
+}  // namespace
+
+Surface::Surface(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_backColor = palette().color(QPalette::Button).rgb();
+}
+
+// ---- scale -------------------------------------------------------------------
+
+QRect Surface::clientRect() const
+{
+    const QRect r = rect().adjusted(borderWidth, borderWidth, -borderWidth, -borderWidth);
+    return r.isValid() ? r : QRect(borderWidth, borderWidth, 0, 0);
+}
+
+void Surface::setScale(float left, float top, float width, float height)
+{
+    m_userScale = true;
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    scaleChanged();
+}
+
+void Surface::setScaleLeft(float v) { setScale(v, scaleTop(), scaleWidth(), scaleHeight()); }
+void Surface::setScaleTop(float v) { setScale(scaleLeft(), v, scaleWidth(), scaleHeight()); }
+void Surface::setScaleWidth(float v) { setScale(scaleLeft(), scaleTop(), v, scaleHeight()); }
+void Surface::setScaleHeight(float v) { setScale(scaleLeft(), scaleTop(), scaleWidth(), v); }
+
+float Surface::scaleLeft() const { return m_userScale ? m_left : 0.0f; }
+float Surface::scaleTop() const { return m_userScale ? m_top : 0.0f; }
+float Surface::scaleWidth() const
+{
+    return m_userScale ? m_width : static_cast<float>(clientRect().width() * twipsPerPixel);
+}
+float Surface::scaleHeight() const
+{
+    return m_userScale ? m_height : static_cast<float>(clientRect().height() * twipsPerPixel);
+}
+
+QPointF Surface::toPixels(double x, double y) const
+{
+    const QRect c = clientRect();
+    const double sw = scaleWidth(), sh = scaleHeight();
+    const double fx = sw != 0.0 ? c.width() / sw : 0.0;
+    const double fy = sh != 0.0 ? c.height() / sh : 0.0;
+    return {c.left() + (x - scaleLeft()) * fx, c.top() + (y - scaleTop()) * fy};
+}
+
+QPointF Surface::toUser(QPointF pixel) const
+{
+    const QRect c = clientRect();
+    const double cw = std::max(1, c.width()), ch = std::max(1, c.height());
+    return {scaleLeft() + (pixel.x() - c.left()) * scaleWidth() / cw,
+            scaleTop() + (pixel.y() - c.top()) * scaleHeight() / ch};
+}
+
+void Surface::scaleChanged()
+{
+    for (Shape* s : m_shapes)
+        s->relayout();
+    update();
+}
+
+void Surface::resizeEvent(QResizeEvent*)
+{
+    for (Shape* s : m_shapes)
+        s->relayout();
+}
+
+// ---- drawing -------------------------------------------------------------------
+
+void Surface::setAutoRedraw(bool persistent) { m_persistent = persistent; }
+
+void Surface::cls()
+{
+    if (m_persistent)
+        m_persistentLayer.clear();
+    m_overlay.clear();
+    m_currentX = 0.0;
+    m_currentY = 0.0;
+    update();
+}
+
+void Surface::refresh()
+{
+    m_overlay.clear();
+    update();
+}
+
+void Surface::setForeColor(QColor c) { m_foreColor = c.rgb(); }
+
+void Surface::setBackColor(QColor c)
+{
+    m_backColor = c.rgb();
+    update();
+}
+
+void Surface::add(Primitive p)
+{
+    (m_persistent ? m_persistentLayer : m_overlay).push_back(p);
+    update();
+}
+
+void Surface::line(double x1, double y1, double x2, double y2, std::optional<QColor> color)
+{
+    add({Primitive::Kind::Line, x1, y1, x2, y2, color ? color->rgb() : m_foreColor});
+    m_currentX = x2;
+    m_currentY = y2;
+}
+
+void Surface::lineTo(double x, double y, std::optional<QColor> color)
+{
+    line(m_currentX, m_currentY, x, y, color);
+}
+
+void Surface::pset(double x, double y, std::optional<QColor> color)
+{
+    add({Primitive::Kind::Point, x, y, x, y, color ? color->rgb() : m_foreColor});
+    m_currentX = x;
+    m_currentY = y;
+}
+
+void Surface::box(double x1, double y1, double x2, double y2, QColor color)
+{
+    add({Primitive::Kind::Box, x1, y1, x2, y2, color.rgb()});
+    m_currentX = x2;
+    m_currentY = y2;
+}
+
+void Surface::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    // Sunken border.
+    const QRect r = rect();
+    p.fillRect(r, palette().color(QPalette::Button));
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawLine(r.left(), r.top(), r.right(), r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+    p.setPen(palette().color(QPalette::Light));
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+    p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+
+    const QRect c = clientRect();
+    if (c.isEmpty())
+        return;
+    p.fillRect(c, QColor(m_backColor));
+    p.setClipRect(c);
+
+    const double x0 = c.left() - clipMargin, y0 = c.top() - clipMargin;
+    const double x1 = c.right() + 1 + clipMargin, y1 = c.bottom() + 1 + clipMargin;
+
+    // Consecutive primitives of one kind and colour are drawn as one batch.
+    QVector<QLine> lines;
+    QVector<QPoint> points;
+    QRgb batchColor = 0;
+    auto flush = [&] {
+        if (lines.isEmpty() && points.isEmpty())
+            return;
+        p.setPen(QPen(QColor(batchColor), 0));
+        if (!lines.isEmpty())
+            p.drawLines(lines);
+        if (!points.isEmpty())
+            p.drawPoints(points);
+        lines.clear();
+        points.clear();
+    };
+
+    auto paintLayer = [&](const std::vector<Primitive>& layer) {
+        for (const Primitive& prim : layer) {
+            if (prim.color != batchColor) {
+                flush();
+                batchColor = prim.color;
+            }
+            const QPointF a = toPixels(prim.x1, prim.y1);
+            const QPointF b = toPixels(prim.x2, prim.y2);
+            double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
+            switch (prim.kind) {
+            case Primitive::Kind::Point:
+                if (std::isfinite(ax) && std::isfinite(ay) && ax >= x0 && ax <= x1 && ay >= y0 && ay <= y1)
+                    points.append(QPoint(pixelOf(ax), pixelOf(ay)));
+                break;
+            case Primitive::Kind::Line:
+                if (!clipSegment(ax, ay, bx, by, x0, y0, x1, y1))
+                    break;
+                if (pixelOf(ax) == pixelOf(bx) && pixelOf(ay) == pixelOf(by))
+                    points.append(QPoint(pixelOf(ax), pixelOf(ay)));
+                else
+                    lines.append(QLine(pixelOf(ax), pixelOf(ay), pixelOf(bx), pixelOf(by)));
+                break;
+            case Primitive::Kind::Box: {
+                if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
+                    break;
+                flush();
+                const double l = std::clamp(std::min(ax, bx), x0, x1), rr = std::clamp(std::max(ax, bx), x0, x1);
+                const double t = std::clamp(std::min(ay, by), y0, y1), bb = std::clamp(std::max(ay, by), y0, y1);
+                p.fillRect(QRect(QPoint(pixelOf(l), pixelOf(t)), QPoint(pixelOf(rr), pixelOf(bb))),
+                           QColor(prim.color));
+                break;
+            }
+            }
+        }
+    };
+    paintLayer(m_persistentLayer);
+    paintLayer(m_overlay);
+    flush();
+}
+
+// ---- mouse -------------------------------------------------------------------
+
+void Surface::dispatch(const MouseHandler& h, int button, QMouseEvent* e)
+{
+    if (!h)
+        return;
+    const QPointF u = toUser(e->position());
+    h(button, shiftBits(e->modifiers()), static_cast<float>(u.x()), static_cast<float>(u.y()));
+}
+
+void Surface::mousePressEvent(QMouseEvent* e)
+{
+    dispatch(onMouseDown, mouseButtonBit(e->button()), e);
+}
+
+void Surface::mouseMoveEvent(QMouseEvent* e)
+{
+    dispatch(onMouseMove, mouseButtonBits(e->buttons()), e);
+}
+
+void Surface::mouseReleaseEvent(QMouseEvent* e)
+{
+    dispatch(onMouseUp, mouseButtonBit(e->button()), e);
+}
+
+// ---- shapes -------------------------------------------------------------------
+
+void Surface::addShape(Shape* s)
+{
+    m_shapes.push_back(s);
+}
+
+void Surface::removeShape(Shape* s)
+{
+    m_shapes.erase(std::remove(m_shapes.begin(), m_shapes.end(), s), m_shapes.end());
+}
+
+Shape::Shape(Kind kind, Surface* parent) : QWidget(parent), m_kind(kind)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    parent->addShape(this);
+    relayout();
+}
+
+Shape::~Shape()
+{
+    if (auto* s = dynamic_cast<Surface*>(parentWidget()))
+        s->removeShape(this);
+}
+
+void Shape::setUserLeft(float v) { m_left = v; relayout(); }
+void Shape::setUserTop(float v) { m_top = v; relayout(); }
+void Shape::setUserWidth(float v) { m_width = v; relayout(); }
+void Shape::setUserHeight(float v) { m_height = v; relayout(); }
+
+void Shape::setColor(QColor c)
+{
+    m_color = c;
+    update();
+}
+
+void Shape::relayout()
+{
+    auto* s = static_cast<Surface*>(parentWidget());
+    const QRect c = s->clientRect();
+    const QRectF bounds(c.left() - clipMargin, c.top() - clipMargin, c.width() + 2 * clipMargin,
+                        c.height() + 2 * clipMargin);
+    QRect g;
+    if (m_kind == Kind::VerticalLine) {
+        const double x = s->toPixels(m_left, 0).x();
+        if (std::isfinite(x) && x >= bounds.left() && x <= bounds.right())
+            g = QRect(pixelOf(x), c.top(), 1, c.height());
+    } else {
+        const QPointF a = s->toPixels(m_left, m_top);
+        const QPointF b = s->toPixels(double(m_left) + m_width, double(m_top) + m_height);
+        if (std::isfinite(a.x()) && std::isfinite(a.y()) && std::isfinite(b.x()) && std::isfinite(b.y())) {
+            const double l = std::clamp(std::min(a.x(), b.x()), bounds.left(), bounds.right());
+            const double r = std::clamp(std::max(a.x(), b.x()), bounds.left(), bounds.right());
+            const double t = std::clamp(std::min(a.y(), b.y()), bounds.top(), bounds.bottom());
+            const double bt = std::clamp(std::max(a.y(), b.y()), bounds.top(), bounds.bottom());
+            g = QRect(QPoint(pixelOf(l), pixelOf(t)), QPoint(pixelOf(r) - 1, pixelOf(bt) - 1));
+        }
+    }
+    g = g.intersected(c);
+    if (g.isEmpty())
+        g = QRect(c.left(), c.top(), 0, 0);
+    setGeometry(g);
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), m_color);
+}
