@@ -1,0 +1,28 @@
+#pragma once
+// Program-wide data: the harmonic decomposition of the current signal and
+// one sampled period of it. Both live for the whole run.
+
+#include <array>
+
+namespace commun {
+
+// One harmonic rank: amplitude in signal units, phase shift in radians.
+struct Composante {
+    double amplitude = 0.0;
+    double déphas = 0.0;
+};
+
+// Index 0 is the DC component, 1 the fundamental, 2 to 50 the harmonics.
+// Records 51 to 2000 exist but are never used.
+inline constexpr int dernier_rang = 50;
+extern std::array<Composante, 2001> composantes;
+
+// Sample i is the signal at angle i·2π/4096; samples 0 and 4096 are both ends
+// of the same period. All zero means that no period is stored.
+inline constexpr int nb_échantillons = 4096;
+extern std::array<double, nb_échantillons + 1> periode;
+
+// True when every sample is exactly 0 (scans from 0, stops at the first non-zero).
+bool periode_vide();
+
+}  // namespace commun

@@ -1,0 +1,115 @@
+// Layout of the main window when its size changes, sliding of the rank
+// panel, and closing.
+
+#include "app/commun.h"
+#include "app/form1.h"
+#include "app/twips.h"
+#include "widgets/surface.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+constexpr int haut_des_tracés = 600;
+constexpr int largeur_minimale = 10000;   // outer size, twips
+constexpr int hauteur_minimale = 6000;
+constexpr int largeur_ignorée = 3000;     // below it (minimized) nothing is laid out
+constexpr int supplément_défilement = 200;
+}  // namespace
+
+int Form1::largeur_extérieure() const { return en_twips(frameGeometry().width()); }
+int Form1::hauteur_extérieure() const { return en_twips(frameGeometry().height()); }
+int Form1::largeur_client() const { return en_twips(width()); }
+int Form1::hauteur_client() const { return en_twips(height()); }
+
+void Form1::resizeEvent(QResizeEvent*)
+{
+    Form_Resize();
+}
+
+void Form1::Form_Resize()
+{
+    redimensionné = 0;
+    if (largeur_extérieure() < largeur_ignorée)
+        return;
+
+    // The minimum outer size is kept by the window system through the
+    // minimum size of the client area, less the frame.
+    const int cadre_l = frameGeometry().width() - width();
+    const int cadre_h = frameGeometry().height() - height();
+    const QSize minimum(std::max(0, en_pixels(largeur_minimale) - cadre_l),
+                        std::max(0, en_pixels(hauteur_minimale) - cadre_h));
+    if (minimumSize() != minimum)
+        setMinimumSize(minimum);
+
+    const int W = largeur_client(), H = hauteur_client();
+    const auto twips = [](QWidget* w) {
+        const QRect g = w->geometry();
+        return QRect(en_twips(g.x()), en_twips(g.y()), en_twips(g.width()), en_twips(g.height()));
+    };
+    const int hauteur_hscroll = 255, hauteur_bande = 2955;
+    const int haut_hscroll = H - hauteur_hscroll;
+    placer(HScroll1, 0, haut_hscroll, W, hauteur_hscroll);
+    const int haut_bande = haut_hscroll - hauteur_bande;
+    Picture4->move(Picture4->x(), en_pixels(haut_bande));
+    const int côté = haut_bande - 650;
+    placer(Picture1, 0, haut_des_tracés, côté, côté);
+    const int largeur_vscroll = twips(VScroll1).width();
+    const int largeur2 = W - 100 - côté - largeur_vscroll;
+    const int gauche2 = côté + 50;
+    placer(Picture2, gauche2, haut_des_tracés, largeur2, côté);
+    placer(VScroll1, gauche2 + largeur2 + 50, haut_des_tracés, largeur_vscroll, côté / 2);
+
+    régler_hscroll1();
+
+    if (redimensionné == 1)
+        return;
+    init();
+    tracerut();
+    tracer_periode();
+    if (commun::periode_vide())
+        Picture2->line(0, 0, deux_pi, 0, QColor(255, 255, 0));
+    redimensionné = 1;
+}
+
+// One column per step; at the maximum the right end of the panel lies 200
+// twips inside the window's outer width. Never a negative range.
+void Form1::régler_hscroll1()
+{
+    const int pas = largeur_colonne + écart_colonnes;
+    const int maximum = static_cast<int16_t>(largeur_bande - largeur_extérieure() + supplément_défilement);
+    HScroll1->setRange(0, std::max(0, maximum));
+    HScroll1->setSingleStep(pas);
+    HScroll1->setPageStep(pas);
+}
+
+void Form1::HScroll1_Change()
+{
+    Picture4->move(en_pixels(-HScroll1->value()), Picture4->y());
+}
+
+void Form1::HScroll1_Scroll()
+{
+    HScroll1_Change();
+}
+
+void Form1::Form_Unload(int16_t& Cancel)
+{
+    (void)Cancel;
+    fermeture = true;
+}
+
+void Form1::closeEvent(QCloseEvent* e)
+{
+    int16_t annuler = 0;
+    Form_Unload(annuler);
+    e->accept();
+}
+
+void Form1::showEvent(QShowEvent*)
+{
+    fermeture = false;
+}

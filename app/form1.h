@@ -1,0 +1,145 @@
+#pragma once
+// The main window: signal choice, plots, rank panel and animation controls.
+// Its member functions are defined in the folder of their subsystem:
+// app/ (construction, layout), plot/ (axes, synthesis, traces, animation),
+// signal/ and edit/.
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class ClickComboBox;
+class PressButton;
+class QPushButton;
+class Shape;
+class Surface;
+
+class Form1 : public QWidget {
+public:
+    static constexpr int nb_rangs = 50;  // ranks 1 to 50, plus the DC column 0
+    // The rank panel, in twips: columns every 755 twips, the panel 38545 wide.
+    static constexpr int largeur_colonne = 735;
+    static constexpr int écart_colonnes = 20;
+    // A full period on the plots (2π as the drawing code writes it), and the
+    // angle past which the animation stops.
+    static constexpr double deux_pi = 6.283185308;
+    static constexpr double limite_animation = 6.2841853080000005;
+    static constexpr int largeur_bande = (nb_rangs + 1) * largeur_colonne + (nb_rangs + 3) * écart_colonnes;
+    template <class T> using Tableau = std::array<T*, nb_rangs + 1>;
+
+    Form1();
+    ~Form1() override;
+
+    // ---- public members used by the other window and the plots ----------
+    QString fichier;
+    double angle1 = 0.0;
+
+    double calcul_extrémité_vecteur_x(int16_t rang, double angle, double orix, double oriy,
+                                       double déphas, double amplitude) const;
+    double calcul_extrémité_vecteur_y(int16_t rang, double angle, double orix, double oriy,
+                                       double déphas, double amplitude) const;
+    void init();
+    void tracerut();
+    void tracer1h(int16_t X);
+    void vecteur(int16_t ind);
+    void auto_();
+
+    // ---- controls (object names are the designed names) -----------------
+    QGroupBox* Frame2 = nullptr;   // "Animation:"
+    PressButton* Command1 = nullptr;
+    PressButton* Command4 = nullptr;
+    QScrollBar* HScroll2 = nullptr;
+    std::array<QLabel*, 2> Label2{};
+    QGroupBox* Frame3 = nullptr;   // "Rangs:"
+    ClickComboBox* Combo1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QGroupBox* Frame4 = nullptr;   // "Signaux:"
+    ClickComboBox* Combo2 = nullptr;
+    QPushButton* Command2 = nullptr;  // "RAZ"
+    QPushButton* Command5 = nullptr;  // "A propos."
+    QLabel* Label3 = nullptr;         // hint line
+    Surface* Picture1 = nullptr;      // phasor diagram
+    Surface* Picture2 = nullptr;      // waveform
+    Surface* Picture4 = nullptr;      // rank panel
+    QScrollBar* VScroll1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+
+    Tableau<QGroupBox> Frame1{};
+    Tableau<PressButton> Command3{};
+    Tableau<Surface> bar_deg{};
+    Tableau<Shape> bleu_deg{};
+    Tableau<Surface> bar{};
+    Tableau<Shape> bleu{};
+    Tableau<QLineEdit> Amplit{};
+    Tableau<QLineEdit> déphas{};
+    Tableau<QLabel> degré{};
+    Tableau<QLabel> Label4{};
+
+    // ---- window-level state ---------------------------------------------
+    int position = 0;
+    double x_origine = 0.0, y_origine = 0.0;
+    double x_extrémité = 0.0, y_extrémité = 0.0;
+    int relâché = 0;
+    int16_t redessiner_axes = 0;
+    int16_t maj_globale = 0;
+    int16_t glissement = 0;  // true = -1
+    int indice_précédent = 0;
+    int16_t redimensionné = 0;
+    std::array<double, 4097> entree_re{}, entree_im{}, sortie_re{}, sortie_im{};
+
+    // ---- event handlers -------------------------------------------------
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload(int16_t& Cancel);
+    void HScroll1_Change();
+    void HScroll1_Scroll();
+    void VScroll1_Change();
+    void VScroll1_Scroll();
+    void Combo1_Click();
+    void Command1_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void Command1_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void Command3_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Command3_MouseUp(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Command4_Click();
+    void HScroll2_Change();
+
+    // Outer size of the window (frame included) and client size, in twips.
+    int largeur_extérieure() const;
+    int hauteur_extérieure() const;
+    int largeur_client() const;
+    int hauteur_client() const;
+
+    // Pacing of the animation: each pass through the event loop lasts at
+    // least `durée_passe` seconds and each frame at least `durée_image`, so
+    // that a period takes about 1 s at "Max" and 2 minutes at "Mini".
+    double durée_passe = 120.0 / (1024.0 * 6401.0);
+    double durée_image = 1.0 / 1024.0;
+    // Passes through the event loop made by the animation so far (a paused
+    // animation waits for events instead of spinning).
+    long long passes_animation = 0;
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+    void showEvent(QShowEvent*) override;
+
+private:
+    friend struct Form1Construction;
+    void tracer_periode();
+    void construire_contrôles();
+    void construire_colonne(int i);
+    void relier_évènements();
+    void dessiner_axes_picture1();
+    void régler_hscroll1();
+    void laisser_passer_évènements();
+    void attendre_jusqu_à(double échéance);
+
+    // Set when the window closes: a running or paused animation ends at once.
+    bool fermeture = false;
+};
