@@ -1,0 +1,161 @@
+// The animation: the chain of vectors turns while the button is held, the
+// end of the chain leaves a pink trail and the waveform is drawn frame by
+// frame. It runs inside the press handler and lets events through between
+// frames, so the release (pause), a new press (resume) and every other
+// control keep working.
+
+#include "app/commun.h"
+#include "app/form1.h"
+#include "widgets/surface.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <array>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+double maintenant()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+void Form1::Command1_MouseDown(int16_t, int16_t, float, float)
+{
+    relâché = 0;
+    redessiner_axes = 1;
+    if (position < 2) {
+        angle1 = 0;
+        Picture1->cls();
+        Picture2->cls();
+        tracer_periode();
+        auto_();
+    }
+}
+
+void Form1::Command1_MouseUp(int16_t, int16_t, float, float)
+{
+    relâché = 1;
+}
+
+void Form1::HScroll2_Change()
+{
+    // The next frame reads the speed from the bar itself.
+}
+
+void Form1::laisser_passer_évènements()
+{
+    ++passes_animation;
+    QCoreApplication::processEvents();
+}
+
+// Waits until the given time without spinning: long waits keep handling
+// events as they come, short ones sleep.
+void Form1::attendre_jusqu_à(double échéance)
+{
+    for (;;) {
+        const double reste = échéance - maintenant();
+        if (reste <= 0 || fermeture)
+            return;
+        if (reste < 0.002) {
+            std::this_thread::sleep_for(std::chrono::duration<double>(reste));
+            return;
+        }
+        QTimer réveil;
+        réveil.setSingleShot(true);
+        réveil.setTimerType(Qt::PreciseTimer);
+        réveil.start(static_cast<int>(reste * 1000));
+        ++passes_animation;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+void Form1::auto_()
+{
+    using commun::composantes;
+    const QColor rose(255, 150, 150);
+    const QPointer<Form1> garde(this);
+
+    dessiner_axes_picture1();
+    std::array<double, nb_rangs + 1> px{}, py{};
+    double fin_x = 0, fin_y = 0;  // previous end of the chain: start of the next trail segment
+
+    for (position = 0; position <= 4096; ++position) {
+        // Pause between frames: s·s + 1 passes through the event loop.
+        const double début_image = maintenant();
+        double échéance = début_image;
+        const int s = HScroll2->value();
+        for (int k = 0; k <= s * s; ++k) {
+            laisser_passer_évènements();
+            if (!garde)
+                return;
+            bool attendu = false;
+            while (relâché == 1 && !fermeture) {
+                ++passes_animation;
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                if (!garde)
+                    return;
+                attendu = true;
+            }
+            if (fermeture) {
+                position = 0;
+                return;
+            }
+            échéance = attendu ? maintenant() : échéance + durée_passe;
+            attendre_jusqu_à(échéance);
+        }
+        attendre_jusqu_à(début_image + durée_image);
+        if (!garde)
+            return;
+        if (fermeture) {
+            position = 0;
+            return;
+        }
+
+        angle1 = angle1 + 4 * (deux_pi / 4096);
+        if (angle1 > limite_animation) {
+            position = 0;
+            return;
+        }
+        x_origine = 0;
+        y_origine = composantes[0].amplitude;
+        px[0] = 0;
+        py[0] = y_origine;
+        int n = 0;
+        Picture1->cls();
+        for (int16_t rang = 1; rang <= nb_rangs; ++rang) {
+            const commun::Composante& c = composantes[rang];
+            if (!(c.amplitude > 0))
+                continue;
+            x_extrémité = calcul_extrémité_vecteur_x(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
+            y_extrémité = calcul_extrémité_vecteur_y(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
+            x_origine = x_extrémité;
+            y_origine = y_extrémité;
+            ++n;
+            px[n] = x_extrémité;
+            py[n] = y_extrémité;
+        }
+        if (position == 0) {
+            fin_x = px[n];
+            fin_y = py[n];
+        }
+        Picture1->setAutoRedraw(true);
+        Picture1->line(px[n], py[n], fin_x, fin_y, rose);
+        Picture1->setAutoRedraw(false);
+        fin_x = px[n];
+        fin_y = py[n];
+        for (int i = 0; i < n; ++i)
+            Picture1->line(px[i], py[i], px[i + 1], py[i + 1]);
+        if (position == 0)
+            Picture2->pset(0, py[n]);
+        Picture2->lineTo(angle1, py[n]);
+    }
+    position = 0;
+}
