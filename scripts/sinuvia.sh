@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Sinuvia on Debian 12.
+#   scripts/sinuvia.sh run    install what is missing, build, start the program
+#   scripts/sinuvia.sh test   install what is missing, build, run every test
+#   scripts/sinuvia.sh bench  install what is missing, build, run the benchmarks
+# Optional: BUILD_DIR (default: build) and extra CMake arguments in CMAKE_ARGS.
+set -euo pipefail
+
+mode=${1:-run}
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${BUILD_DIR:-$top/build}
+
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    install=(apt-get install -y --no-install-recommends "${missing[@]}")
+    if [ "$(id -u)" -eq 0 ]; then
+        sudo=()
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo=(sudo)
+    else
+        echo "Missing packages: ${missing[*]}" >&2
+        echo "Install them as root, then run this script again:" >&2
+        echo "  apt-get update && ${install[*]}" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" "${install[@]}"
+fi
+
+# shellcheck disable=SC2086
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
+cmake --build "$build"
+
+case "$mode" in
+run)   exec "$build/sinuvia" ;;
+test)  ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ;;
+bench) exec "$build/bench/sinuvia_bench" ;;
+*)     echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+esac
