@@ -1,0 +1,41 @@
+#pragma once
+// Small additions to standard controls that the windows need.
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include <functional>
+
+// A push button that reports the press and the release of any mouse button,
+// with the button bit (1 left, 2 right, 4 middle), the shift bit set and the
+// position in twips. The handlers may run a nested event loop.
+class PressButton : public QPushButton {
+public:
+    using Handler = std::function<void(int button, int shift, float x, float y)>;
+    explicit PressButton(QWidget* parent = nullptr);
+    Handler onMouseDown;
+    Handler onMouseUp;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// A drop-down list whose click handler runs whenever an item is selected: by
+// the program (when the selection changes) or by the user (even when the
+// same item is chosen again).
+class ClickComboBox : public QComboBox {
+public:
+    explicit ClickComboBox(QWidget* parent = nullptr);
+    std::function<void()> onClick;
+    void showPopup() override;
+
+private:
+    bool m_reported = false;
+};
+
+// Mouse bit sets shared by every control: 1 left, 2 right, 4 middle;
+// shift 1, control 2, alt 4.
+int mouseButtonBit(Qt::MouseButton b);
+int mouseButtonBits(Qt::MouseButtons b);
+int shiftBits(Qt::KeyboardModifiers m);
