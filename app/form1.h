@@ -50,6 +50,17 @@ public:
     void vecteur(int16_t ind);
     void auto_();
 
+    // The points of the vector chain of an animation frame (0: end of the DC
+    // vector, k: end of the k-th drawn rank vector) and the previous end of
+    // the chain, where the next segment of the trail starts.
+    struct Chaîne {
+        std::array<double, nb_rangs + 1> x{}, y{};
+        double fin_x = 0, fin_y = 0;
+    };
+    // Draws one frame of the animation at `angle1`: vectors, trail segment
+    // and the next step of the waveform.
+    void image_animation(Chaîne& chaîne);
+
     // ---- controls (object names are the designed names) -----------------
     QGroupBox* Frame2 = nullptr;   // "Animation:"
     PressButton* Command1 = nullptr;

@@ -79,13 +79,10 @@ void Form1::attendre_jusqu_à(double échéance)
 
 void Form1::auto_()
 {
-    using commun::composantes;
-    const QColor rose(255, 150, 150);
     const QPointer<Form1> garde(this);
 
     dessiner_axes_picture1();
-    std::array<double, nb_rangs + 1> px{}, py{};
-    double fin_x = 0, fin_y = 0;  // previous end of the chain: start of the next trail segment
+    Chaîne chaîne;
 
     for (position = 0; position <= 4096; ++position) {
         // Pause between frames: s·s + 1 passes through the event loop.
@@ -124,38 +121,45 @@ void Form1::auto_()
             position = 0;
             return;
         }
-        x_origine = 0;
-        y_origine = composantes[0].amplitude;
-        px[0] = 0;
-        py[0] = y_origine;
-        int n = 0;
-        Picture1->cls();
-        for (int16_t rang = 1; rang <= nb_rangs; ++rang) {
-            const commun::Composante& c = composantes[rang];
-            if (!(c.amplitude > 0))
-                continue;
-            x_extrémité = calcul_extrémité_vecteur_x(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
-            y_extrémité = calcul_extrémité_vecteur_y(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
-            x_origine = x_extrémité;
-            y_origine = y_extrémité;
-            ++n;
-            px[n] = x_extrémité;
-            py[n] = y_extrémité;
-        }
-        if (position == 0) {
-            fin_x = px[n];
-            fin_y = py[n];
-        }
-        Picture1->setAutoRedraw(true);
-        Picture1->line(px[n], py[n], fin_x, fin_y, rose);
-        Picture1->setAutoRedraw(false);
-        fin_x = px[n];
-        fin_y = py[n];
-        for (int i = 0; i < n; ++i)
-            Picture1->line(px[i], py[i], px[i + 1], py[i + 1]);
-        if (position == 0)
-            Picture2->pset(0, py[n]);
-        Picture2->lineTo(angle1, py[n]);
+        image_animation(chaîne);
     }
     position = 0;
+}
+
+void Form1::image_animation(Chaîne& chaîne)
+{
+    using commun::composantes;
+    const QColor rose(255, 150, 150);
+    x_origine = 0;
+    y_origine = composantes[0].amplitude;
+    chaîne.x[0] = 0;
+    chaîne.y[0] = y_origine;
+    int n = 0;
+    Picture1->cls();
+    for (int16_t rang = 1; rang <= nb_rangs; ++rang) {
+        const commun::Composante& c = composantes[rang];
+        if (!(c.amplitude > 0))
+            continue;
+        x_extrémité = calcul_extrémité_vecteur_x(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
+        y_extrémité = calcul_extrémité_vecteur_y(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
+        x_origine = x_extrémité;
+        y_origine = y_extrémité;
+        ++n;
+        chaîne.x[n] = x_extrémité;
+        chaîne.y[n] = y_extrémité;
+    }
+    if (position == 0) {
+        chaîne.fin_x = chaîne.x[n];
+        chaîne.fin_y = chaîne.y[n];
+    }
+    Picture1->setAutoRedraw(true);
+    Picture1->line(chaîne.x[n], chaîne.y[n], chaîne.fin_x, chaîne.fin_y, rose);
+    Picture1->setAutoRedraw(false);
+    chaîne.fin_x = chaîne.x[n];
+    chaîne.fin_y = chaîne.y[n];
+    for (int i = 0; i < n; ++i)
+        Picture1->line(chaîne.x[i], chaîne.y[i], chaîne.x[i + 1], chaîne.y[i + 1]);
+    if (position == 0)
+        Picture2->pset(0, chaîne.y[n]);
+    Picture2->lineTo(angle1, chaîne.y[n]);
 }

@@ -1,0 +1,71 @@
+// The animation: the cost of one frame without its passes through the event
+// loop, and the wall-clock time of a whole period at both ends of the speed bar.
+
+#include "app/commun.h"
+#include "app/form1.h"
+#include "widgets/controls.h"
+#include "widgets/surface.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+void cinquante_rangs()
+{
+    for (int i = 1; i <= 50; ++i)
+        commun::composantes[i] = {0.5 / i, 0.1 * i};
+    for (int i = 0; i <= 4096; ++i)
+        commun::periode[i] = std::sin(i * 6.283185308 / 4096);
+}
+
+// One frame: its drawing, then the repaint of both surfaces that the next
+// pass through the event loop would do.
+void ImageAnimation(benchmark::State& state)
+{
+    cinquante_rangs();
+    Form1 fenêtre;
+    fenêtre.show();
+    QImage i1(fenêtre.Picture1->size(), QImage::Format_RGB32);
+    QImage i2(fenêtre.Picture2->size(), QImage::Format_RGB32);
+    Form1::Chaîne chaîne;
+    fenêtre.position = 0;
+    fenêtre.angle1 = 0;
+    for (auto _ : state) {
+        fenêtre.angle1 += 4 * (Form1::deux_pi / 4096);
+        fenêtre.image_animation(chaîne);
+        if (++fenêtre.position == 1024) {  // keep the waveform at one period
+            fenêtre.position = 0;
+            fenêtre.angle1 = 0;
+            fenêtre.Picture2->cls();
+        }
+        fenêtre.Picture1->render(&i1);
+        fenêtre.Picture2->render(&i2);
+    }
+}
+BENCHMARK(ImageAnimation)->Unit(benchmark::kMicrosecond);
+
+// A whole period, held down, at speed "Max" (1) and "Mini" (80).
+void PeriodeAnimation(benchmark::State& state)
+{
+    cinquante_rangs();
+    Form1 fenêtre;
+    fenêtre.show();
+    fenêtre.HScroll2->setValue(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        QMouseEvent appui(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(fenêtre.Command1, &appui);
+        QMouseEvent relâche(QEvent::MouseButtonRelease, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(fenêtre.Command1, &relâche);
+    }
+}
+BENCHMARK(PeriodeAnimation)->Arg(1)->Arg(80)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+}  // namespace
