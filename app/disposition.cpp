@@ -80,8 +80,10 @@ void Form1::Form_Resize()
 void Form1::régler_hscroll1()
 {
     const int pas = largeur_colonne + écart_colonnes;
-    const int maximum = static_cast<int16_t>(largeur_bande - largeur_extérieure() + supplément_défilement);
-    HScroll1->setRange(0, std::max(0, maximum));
+    // Clamped rather than narrowed to 16 bits: a window far wider than the
+    // panel must not wrap around to a large range.
+    const int maximum = std::clamp(largeur_bande - largeur_extérieure() + supplément_défilement, 0, int{INT16_MAX});
+    HScroll1->setRange(0, maximum);
     HScroll1->setSingleStep(pas);
     HScroll1->setPageStep(pas);
 }
