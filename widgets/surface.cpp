@@ -17,18 +17,27 @@ constexpr int borderWidth = 2;
 constexpr double clipMargin = 4.0;
 
 // Liang-Barsky clipping of a segment to [x0, x1] x [y0, y1]. Returns false
-// when nothing of it is inside or a coordinate is not finite.
+// when nothing of it is inside or a coordinate is not finite. An end moved
+// onto an edge takes that edge's coordinate exactly: with huge ends, a + t·d
+// cancels and would lose the visible part of the segment.
 bool clipSegment(double& ax, double& ay, double& bx, double& by,
                  double x0, double y0, double x1, double y1)
 {
     if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
         return false;
-    double t0 = 0.0, t1 = 1.0;
+    // Ends near the largest doubles: halve everything (exactly) so that the
+    // differences stay finite.
+    double unscale = 1.0;
+    if (!std::isfinite(bx - ax) || !std::isfinite(by - ay)) {
+        unscale = 2.0;
+        for (double* v : {&ax, &ay, &bx, &by, &x0, &y0, &x1, &y1})
+            *v *= 0.5;
+    }
     const double dx = bx - ax, dy = by - ay;
-    if (!std::isfinite(dx) || !std::isfinite(dy))
-        return false;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
+    double t0 = 0.0, t1 = 1.0;
+    int enter = -1, leave = -1;  // the edge each clipped end lies on
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0.0) {
             if (q[i] < 0.0)
@@ -39,20 +48,41 @@ bool clipSegment(double& ax, double& ay, double& bx, double& by,
         if (p[i] < 0.0) {
             if (r > t1)
                 return false;
-            t0 = std::max(t0, r);
+            if (r > t0) {
+                t0 = r;
+                enter = i;
+            }
         } else {
             if (r < t0)
                 return false;
-            t1 = std::min(t1, r);
+            if (r < t1) {
+                t1 = r;
+                leave = i;
+            }
         }
     }
-    const double nax = ax + t0 * dx, nay = ay + t0 * dy;
-    bx = ax + t1 * dx;
-    by = ay + t1 * dy;
-    ax = nax;
-    ay = nay;
+    auto endAt = [&](double t, int edge, double& x, double& y) {
+        x = std::clamp(ax + t * dx, x0, x1);
+        y = std::clamp(ay + t * dy, y0, y1);
+        switch (edge) {
+        case 0: x = x0; break;
+        case 1: x = x1; break;
+        case 2: y = y0; break;
+        case 3: y = y1; break;
+        }
+    };
+    if (leave >= 0)
+        endAt(t1, leave, bx, by);
+    if (enter >= 0)
+        endAt(t0, enter, ax, ay);
+    ax *= unscale;
+    ay *= unscale;
+    bx *= unscale;
+    by *= unscale;
     return true;
 }
+
+bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 int pixelOf(double v) { return static_cast<int>(std::floor(v)); }
 
@@ -232,14 +262,35 @@ void Surface::paintEvent(QPaintEvent*)
         points.clear();
     };
 
+    // The painted area in user units, for coordinates whose pixels overflow.
+    const QRectF userBounds = QRectF(toUser({x0, y0}), toUser({x1, y1})).normalized();
+    const bool userBoundsFinite = finite(userBounds.topLeft()) && finite(userBounds.bottomRight());
+
     auto paintLayer = [&](const std::vector<Primitive>& layer) {
         for (const Primitive& prim : layer) {
             if (prim.color != batchColor) {
                 flush();
                 batchColor = prim.color;
             }
-            const QPointF a = toPixels(prim.x1, prim.y1);
-            const QPointF b = toPixels(prim.x2, prim.y2);
+            QPointF a = toPixels(prim.x1, prim.y1);
+            QPointF b = toPixels(prim.x2, prim.y2);
+            if (prim.kind != Primitive::Kind::Point && !(finite(a) && finite(b)) && userBoundsFinite
+                && finite(QPointF(prim.x1, prim.y1)) && finite(QPointF(prim.x2, prim.y2))) {
+                // Finite user coordinates too large for pixels: bring them
+                // within the painted area first.
+                double ux1 = prim.x1, uy1 = prim.y1, ux2 = prim.x2, uy2 = prim.y2;
+                if (prim.kind == Primitive::Kind::Box) {
+                    for (double* v : {&ux1, &ux2})
+                        *v = std::clamp(*v, userBounds.left(), userBounds.right());
+                    for (double* v : {&uy1, &uy2})
+                        *v = std::clamp(*v, userBounds.top(), userBounds.bottom());
+                } else if (!clipSegment(ux1, uy1, ux2, uy2, userBounds.left(), userBounds.top(),
+                                        userBounds.right(), userBounds.bottom())) {
+                    continue;
+                }
+                a = toPixels(ux1, uy1);
+                b = toPixels(ux2, uy2);
+            }
             double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
             switch (prim.kind) {
             case Primitive::Kind::Point:
