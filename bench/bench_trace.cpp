@@ -1,0 +1,46 @@
+// The usual redraw after an edit: the synthesized waveform with its phasor
+// diagram and the stored period, then the repaint of both plots, at the
+// designed window size and at 1400 x 800 pixels.
+
+#include "app/commun.h"
+#include "app/form1.h"
+#include "widgets/surface.h"
+
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+void TraceEtPeriode(benchmark::State& state, bool grande)
+{
+    commun::composantes.fill({});
+    commun::periode.fill(0.0);
+    for (int i = 1; i <= 50; ++i)
+        commun::composantes[i] = {1.0 / i, 0.05 * i};
+    for (int i = 0; i <= 4096; ++i)
+        commun::periode[i] = std::sin(i * (Form1::deux_pi / 4096)) + 0.2 * std::sin(7 * i * (Form1::deux_pi / 4096));
+
+    Form1 fenêtre;
+    fenêtre.show();
+    if (grande)
+        fenêtre.resize(1400, 800);
+    QImage i1(fenêtre.Picture1->size(), QImage::Format_RGB32);
+    QImage i2(fenêtre.Picture2->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        // The release of a trace button is exactly the redraw: a refresh,
+        // tracerut, then the stored period.
+        fenêtre.Command3_MouseUp(1, 1, 0, 0, 0);
+        fenêtre.Picture1->render(&i1);
+        fenêtre.Picture2->render(&i2);
+        benchmark::DoNotOptimize(i1.constBits());
+        benchmark::DoNotOptimize(i2.constBits());
+    }
+    state.counters["picture2_px"] = fenêtre.Picture2->width() * fenêtre.Picture2->height();
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(TraceEtPeriode, taille_dessinee, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TraceEtPeriode, fenetre_1400x800, true)->Unit(benchmark::kMillisecond);
