@@ -129,13 +129,23 @@ float Surface::scaleHeight() const
     return m_userScale ? m_height : static_cast<float>(clientRect().height() * twipsPerPixel);
 }
 
+const Surface::Mapping& Surface::mapping() const
+{
+    if (!m_mappingValid || m_mappingSize != size()) {
+        m_mappingSize = size();
+        const QRect c = clientRect();
+        const double sw = scaleWidth(), sh = scaleHeight();
+        m_mapping = {double(c.left()), double(c.top()), scaleLeft(), scaleTop(),
+                     sw != 0.0 ? c.width() / sw : 0.0, sh != 0.0 ? c.height() / sh : 0.0};
+        m_mappingValid = true;
+    }
+    return m_mapping;
+}
+
 QPointF Surface::toPixels(double x, double y) const
 {
-    const QRect c = clientRect();
-    const double sw = scaleWidth(), sh = scaleHeight();
-    const double fx = sw != 0.0 ? c.width() / sw : 0.0;
-    const double fy = sh != 0.0 ? c.height() / sh : 0.0;
-    return {c.left() + (x - scaleLeft()) * fx, c.top() + (y - scaleTop()) * fy};
+    const Mapping& m = mapping();
+    return {m.px(x), m.py(y)};
 }
 
 QPointF Surface::toUser(QPointF pixel) const
@@ -148,13 +158,26 @@ QPointF Surface::toUser(QPointF pixel) const
 
 void Surface::scaleChanged()
 {
+    m_mappingValid = false;
     for (Shape* s : m_shapes)
         s->relayout();
-    update();
+    invalidate();
+}
+
+void Surface::invalidate(const QRect& r)
+{
+    if (r.isNull()) {
+        m_dirty = rect();
+        update();
+    } else if (!m_dirty.contains(r)) {
+        m_dirty |= r;
+        update(r);
+    }
 }
 
 void Surface::resizeEvent(QResizeEvent*)
 {
+    m_mappingValid = false;
     for (Shape* s : m_shapes)
         s->relayout();
 }
@@ -170,13 +193,13 @@ void Surface::cls()
     m_overlay.clear();
     m_currentX = 0.0;
     m_currentY = 0.0;
-    update();
+    invalidate();
 }
 
 void Surface::refresh()
 {
     m_overlay.clear();
-    update();
+    invalidate();
 }
 
 void Surface::setForeColor(QColor c) { m_foreColor = c.rgb(); }
@@ -184,13 +207,27 @@ void Surface::setForeColor(QColor c) { m_foreColor = c.rgb(); }
 void Surface::setBackColor(QColor c)
 {
     m_backColor = c.rgb();
-    update();
+    invalidate();
 }
 
 void Surface::add(Primitive p)
 {
     (m_persistent ? m_persistentLayer : m_overlay).push_back(p);
-    update();
+    if (m_dirty == rect())
+        return;  // the whole surface is to be painted already
+    // Only the pixels the primitive may touch need painting again.
+    const Mapping& m = mapping();
+    const double ax = m.px(p.x1), ay = m.py(p.y1), bx = m.px(p.x2), by = m.py(p.y2);
+    const QRect c = clientRect();
+    if (!(std::isfinite(ax) && std::isfinite(ay) && std::isfinite(bx) && std::isfinite(by))) {
+        invalidate(c);
+        return;
+    }
+    const double l = std::clamp(std::min(ax, bx), c.left() - 1.0, c.right() + 1.0);
+    const double r = std::clamp(std::max(ax, bx), c.left() - 1.0, c.right() + 1.0);
+    const double t = std::clamp(std::min(ay, by), c.top() - 1.0, c.bottom() + 1.0);
+    const double b = std::clamp(std::max(ay, by), c.top() - 1.0, c.bottom() + 1.0);
+    invalidate(QRect(QPoint(pixelOf(l) - 1, pixelOf(t) - 1), QPoint(pixelOf(r) + 1, pixelOf(b) + 1)).intersected(c));
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, std::optional<QColor> color)
@@ -219,14 +256,14 @@ void Surface::box(double x1, double y1, double x2, double y2, QColor color)
     m_currentY = y2;
 }
 
-void Surface::paintEvent(QPaintEvent*)
+void Surface::paintEvent(QPaintEvent* event)
 {
+    m_dirty = QRect();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    // Sunken border.
+    // Sunken border, two pixels wide all round the client area.
     const QRect r = rect();
-    p.fillRect(r, palette().color(QPalette::Button));
     p.setPen(palette().color(QPalette::Mid));
     p.drawLine(r.left(), r.top(), r.right(), r.top());
     p.drawLine(r.left(), r.top(), r.left(), r.bottom());
@@ -236,6 +273,9 @@ void Surface::paintEvent(QPaintEvent*)
     p.setPen(palette().color(QPalette::Dark));
     p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
     p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+    p.setPen(palette().color(QPalette::Button));
+    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
 
     const QRect c = clientRect();
     if (c.isEmpty())
@@ -266,14 +306,22 @@ void Surface::paintEvent(QPaintEvent*)
     const QRectF userBounds = QRectF(toUser({x0, y0}), toUser({x1, y1})).normalized();
     const bool userBoundsFinite = finite(userBounds.topLeft()) && finite(userBounds.bottomRight());
 
+    // Primitives wholly outside the repainted area are skipped.
+    const QRect e = event->rect();
+    const double ex0 = e.left() - 1.0, ey0 = e.top() - 1.0, ex1 = e.right() + 2.0, ey1 = e.bottom() + 2.0;
+    const Mapping& m = mapping();
+
     auto paintLayer = [&](const std::vector<Primitive>& layer) {
         for (const Primitive& prim : layer) {
+            QPointF a(m.px(prim.x1), m.py(prim.y1));
+            QPointF b(m.px(prim.x2), m.py(prim.y2));
+            if (std::max(a.x(), b.x()) < ex0 || std::min(a.x(), b.x()) > ex1 || std::max(a.y(), b.y()) < ey0
+                || std::min(a.y(), b.y()) > ey1)
+                continue;  // (false for NaN: those go on to the checks below)
             if (prim.color != batchColor) {
                 flush();
                 batchColor = prim.color;
             }
-            QPointF a = toPixels(prim.x1, prim.y1);
-            QPointF b = toPixels(prim.x2, prim.y2);
             if (prim.kind != Primitive::Kind::Point && !(finite(a) && finite(b)) && userBoundsFinite
                 && finite(QPointF(prim.x1, prim.y1)) && finite(QPointF(prim.x2, prim.y2))) {
                 // Finite user coordinates too large for pixels: bring them
@@ -298,12 +346,20 @@ void Surface::paintEvent(QPaintEvent*)
                     points.append(QPoint(pixelOf(ax), pixelOf(ay)));
                 break;
             case Primitive::Kind::Line:
-                if (!clipSegment(ax, ay, bx, by, x0, y0, x1, y1))
+                if (!(ax >= x0 && ax <= x1 && bx >= x0 && bx <= x1 && ay >= y0 && ay <= y1 && by >= y0 && by <= y1)
+                    && !clipSegment(ax, ay, bx, by, x0, y0, x1, y1))
                     break;
-                if (pixelOf(ax) == pixelOf(bx) && pixelOf(ay) == pixelOf(by))
-                    points.append(QPoint(pixelOf(ax), pixelOf(ay)));
-                else
-                    lines.append(QLine(pixelOf(ax), pixelOf(ay), pixelOf(bx), pixelOf(by)));
+                // Dense curves put many segments on the same pixels: a
+                // segment equal to the one just before it is drawn once.
+                if (pixelOf(ax) == pixelOf(bx) && pixelOf(ay) == pixelOf(by)) {
+                    const QPoint pt(pixelOf(ax), pixelOf(ay));
+                    if (points.isEmpty() || points.constLast() != pt)
+                        points.append(pt);
+                } else {
+                    const QLine l(pixelOf(ax), pixelOf(ay), pixelOf(bx), pixelOf(by));
+                    if (lines.isEmpty() || lines.constLast() != l)
+                        lines.append(l);
+                }
                 break;
             case Primitive::Kind::Box: {
                 if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))

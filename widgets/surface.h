@@ -98,7 +98,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
+    // The user-to-pixel mapping of the moment, computed once per use.
+    struct Mapping {
+        double cl, ct, left, top, fx, fy;
+        double px(double x) const { return cl + (x - left) * fx; }
+        double py(double y) const { return ct + (y - top) * fy; }
+    };
+    const Mapping& mapping() const;
     void add(Primitive p);
+    // Asks for a repaint of `r` unless it is already asked for since the
+    // last paint; a whole-surface repaint when `r` is null.
+    void invalidate(const QRect& r = QRect());
     void scaleChanged();
     void dispatch(const MouseHandler& h, int button, QMouseEvent* e);
 
@@ -111,6 +121,10 @@ private:
     std::vector<Primitive> m_persistentLayer;
     std::vector<Primitive> m_overlay;
     std::vector<Shape*> m_shapes;
+    QRect m_dirty;  // area already asked to be repainted
+    mutable Mapping m_mapping{};
+    mutable bool m_mappingValid = false;
+    mutable QSize m_mappingSize;
 };
 
 // A shape placed inside a Surface in the surface's user units: a filled
