@@ -29,13 +29,13 @@ void Form1::tracerut()
         angle1 = position * (deux_pi / 4096);
         x_origine = 0;
         y_origine = composantes[0].amplitude;
+        // Only the heights of the chain are drawn; its horizontal ends are
+        // left to the diagram drawn just after, which sets them all again.
         for (int16_t rang = 1; rang <= nb_rangs; ++rang) {
             const commun::Composante& c = composantes[rang];
             if (!(c.amplitude > 0))
                 continue;
-            x_extrémité = calcul_extrémité_vecteur_x(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
             y_extrémité = calcul_extrémité_vecteur_y(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
-            x_origine = x_extrémité;
             y_origine = y_extrémité;
         }
         if (position == 1)
