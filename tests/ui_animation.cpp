@@ -4,6 +4,8 @@
 #include "app/form1.h"
 #include "widgets/controls.h"
 #include "widgets/surface.h"
+#include "tests/outils_ui.h"
+#include "tests/outils_ui.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -21,24 +23,8 @@ using Prim = Surface::Primitive;
 constexpr double pas = 4 * (Form1::deux_pi / 4096);
 const QRgb rose = qRgb(255, 150, 150);
 
-void souris(QWidget* w, QEvent::Type type, Qt::MouseButton b = Qt::LeftButton)
-{
-    const QPointF p(3, 3);
-    QMouseEvent e(type, p, w->mapToGlobal(p), b, type == QEvent::MouseButtonPress ? b : Qt::NoButton,
-                  Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-}
 void appuyer(QWidget* w) { souris(w, QEvent::MouseButtonPress); }
 void relâcher(QWidget* w) { souris(w, QEvent::MouseButtonRelease); }
-
-std::vector<Prim> de_couleur(const std::vector<Prim>& couche, QRgb c)
-{
-    std::vector<Prim> r;
-    for (const Prim& p : couche)
-        if (p.color == c)
-            r.push_back(p);
-    return r;
-}
 
 // Runs `action` once, on the first pass through the event loop at which
 // `condition` holds (checked on every pass while the animation runs).

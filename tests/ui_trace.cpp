@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "widgets/controls.h"
 #include "widgets/surface.h"
+#include "tests/outils_ui.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -22,23 +23,6 @@ constexpr double pas = Form1::deux_pi / 4096;  // one sample
 constexpr double pi_ = 3.141592654;
 const QRgb noir = qRgb(0, 0, 0), rouge = qRgb(255, 0, 0), magenta = qRgb(255, 0, 255),
            jaune = qRgb(255, 255, 0), rose = qRgb(255, 150, 150);
-
-std::vector<Prim> de_couleur(const std::vector<Prim>& couche, QRgb c)
-{
-    std::vector<Prim> r;
-    for (const Prim& p : couche)
-        if (p.color == c)
-            r.push_back(p);
-    return r;
-}
-
-void souris(QWidget* w, QEvent::Type type)
-{
-    const QPointF p = QRectF(w->rect()).center();
-    QMouseEvent e(type, p, w->mapToGlobal(p), Qt::LeftButton,
-                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-}
 
 // Checks a line of the given colour from (x1, y1) to (x2, y2).
 void ligne(const Prim& p, double x1, double y1, double x2, double y2, QRgb c, double tol = 1e-12)
