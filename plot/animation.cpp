@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <thread>
@@ -84,37 +85,41 @@ void Form1::auto_()
     dessiner_axes_picture1();
     Chaîne chaîne;
 
+    // The frames follow a schedule, so that the short sleeps overshooting
+    // their end do not add up; a machine too slow to keep it, or a pause,
+    // starts the schedule again from now.
+    double horloge = maintenant();
     for (position = 0; position <= 4096; ++position) {
         // Pause between frames: s·s + 1 passes through the event loop.
-        const double début_image = maintenant();
-        double échéance = début_image;
+        double échéance = horloge;
         const int s = HScroll2->value();
         for (int k = 0; k <= s * s; ++k) {
             laisser_passer_évènements();
             if (!garde)
                 return;
-            bool attendu = false;
             while (relâché == 1 && !fermeture) {
                 ++passes_animation;
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
                 if (!garde)
                     return;
-                attendu = true;
+                horloge = échéance = maintenant();
             }
             if (fermeture) {
                 position = 0;
                 return;
             }
-            échéance = attendu ? maintenant() : échéance + durée_passe;
+            échéance += durée_passe;
             attendre_jusqu_à(échéance);
         }
-        attendre_jusqu_à(début_image + durée_image);
+        horloge = std::max(horloge + durée_image, échéance);
+        attendre_jusqu_à(horloge);
         if (!garde)
             return;
         if (fermeture) {
             position = 0;
             return;
         }
+        horloge = std::max(horloge, maintenant() - durée_image);
 
         angle1 = angle1 + 4 * (deux_pi / 4096);
         if (angle1 > limite_animation) {
