@@ -228,6 +228,17 @@ TEST_F(Animation, ClosingTheWindowEndsRunningAndPausedAnimations)
     EXPECT_LT(traînée().size(), 1024u);
 }
 
+TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop)
+{
+    rang1_unité();
+    fenêtre->durée_image = 1.0 / 1024;  // the usual pace
+    QTimer::singleShot(0, [&] { appuyer(fenêtre->Command1); });
+    quand([&] { return fenêtre->position >= 30; }, [&] { fenêtre->close(); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);  // returns: nothing keeps it running
+    EXPECT_FALSE(fenêtre->isVisible());
+    EXPECT_LT(traînée().size(), 1024u);
+}
+
 TEST_F(Animation, HugeAmplitudesAnimateWithoutTrouble)
 {
     commun::composantes[0].amplitude = 1e308;
