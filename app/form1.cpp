@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include <memory>
+
 namespace {
 
 
@@ -30,8 +32,7 @@ QString nom_élément(const char* tableau, int i)
 // Change for every other change of value and at the end of a drag.
 void relier_défilement(QScrollBar* barre, std::function<void()> change, std::function<void()> défilement)
 {
-    auto* valeur_au_début = new int(0);
-    QObject::connect(barre, &QObject::destroyed, [valeur_au_début] { delete valeur_au_début; });
+    auto valeur_au_début = std::make_shared<int>(0);
     QObject::connect(barre, &QScrollBar::sliderPressed, [barre, valeur_au_début] { *valeur_au_début = barre->value(); });
     QObject::connect(barre, &QScrollBar::valueChanged, [barre, change, défilement](int) {
         if (barre->isSliderDown())
