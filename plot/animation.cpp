@@ -58,12 +58,14 @@ void Form1::laisser_passer_évènements()
 }
 
 // Waits until the given time without spinning: long waits keep handling
-// events as they come, short ones sleep.
+// events as they come, short ones sleep. Less than a millisecond ahead is
+// not worth a sleep (a sleep that short lasts far longer than asked): the
+// schedule of the caller carries it over to a later wait.
 void Form1::attendre_jusqu_à(double échéance)
 {
     for (;;) {
         const double reste = échéance - maintenant();
-        if (reste <= 0 || fermeture)
+        if (reste < 0.001 || fermeture)
             return;
         if (reste < 0.002) {
             std::this_thread::sleep_for(std::chrono::duration<double>(reste));
