@@ -141,7 +141,6 @@ protected:
     void showEvent(QShowEvent*) override;
 
 private:
-    friend struct Form1Construction;
     void tracer_periode();
     void construire_contrôles();
     void construire_colonne(int i);
