@@ -46,10 +46,6 @@ void Form1::Form_Resize()
         setMinimumSize(minimum);
 
     const int W = largeur_client(), H = hauteur_client();
-    const auto twips = [](QWidget* w) {
-        const QRect g = w->geometry();
-        return QRect(en_twips(g.x()), en_twips(g.y()), en_twips(g.width()), en_twips(g.height()));
-    };
     const int hauteur_hscroll = 255, hauteur_bande = 2955;
     const int haut_hscroll = H - hauteur_hscroll;
     placer(HScroll1, 0, haut_hscroll, W, hauteur_hscroll);
@@ -57,7 +53,7 @@ void Form1::Form_Resize()
     Picture4->move(Picture4->x(), en_pixels(haut_bande));
     const int côté = haut_bande - 650;
     placer(Picture1, 0, haut_des_tracés, côté, côté);
-    const int largeur_vscroll = twips(VScroll1).width();
+    const int largeur_vscroll = en_twips(VScroll1->width());
     const int largeur2 = W - 100 - côté - largeur_vscroll;
     const int gauche2 = côté + 50;
     placer(Picture2, gauche2, haut_des_tracés, largeur2, côté);

@@ -4,13 +4,13 @@
 #include "app/form1.h"
 
 #include "app/commun.h"
+#include "app/polices.h"
 #include "app/twips.h"
 #include "widgets/controls.h"
 #include "widgets/pictures.h"
 #include "widgets/surface.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +19,6 @@
 #include <memory>
 
 namespace {
-
 
 const QColor bleu_clair(128, 128, 255);
 
@@ -59,31 +58,6 @@ QScrollBar* barre_défilement(Qt::Orientation o, QWidget* parent, const char* no
 
 }  // namespace
 
-QFont police(const QString& nom, double points)
-{
-    // The first installed font of the same family class: the named one, its
-    // metric-compatible replacement, then a common one.
-    static const QStringList installées = QFontDatabase::families();
-    const QString n = nom.toLower();
-    const bool serif = n.contains(QLatin1String("serif")) && !n.contains(QLatin1String("sans"));
-    const QStringList candidates =
-        serif ? QStringList{nom, QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                            QStringLiteral("DejaVu Serif")}
-              : QStringList{nom, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                            QStringLiteral("DejaVu Sans")};
-    QFont f;
-    f.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    for (const QString& c : candidates) {
-        if (installées.contains(c, Qt::CaseInsensitive)) {
-            f.setFamily(c);
-            break;
-        }
-    }
-    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    f.setWeight(QFont::Normal);
-    return f;
-}
-
 Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
@@ -95,7 +69,6 @@ Form1::Form1()
         "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: border; subcontrol-position: top left;"
         " left: 6px; top: -7px; padding: 0px 1px; }"));
-    setMinimumSize(en_pixels(10000), en_pixels(6000));
     resize(en_pixels(12030), en_pixels(6945));
     construire_contrôles();
     Form_Load();

@@ -1,9 +1,6 @@
 #pragma once
 // Positions and sizes of the design are in twips: 15 twips per pixel.
 
-#include <QFont>
-#include <QRect>
-#include <QString>
 #include <QWidget>
 
 #include <cmath>
@@ -19,7 +16,3 @@ inline void placer(QWidget* w, double gauche, double haut, double largeur, doubl
     const int g = en_pixels(gauche), h = en_pixels(haut);
     w->setGeometry(g, h, en_pixels(gauche + largeur) - g, en_pixels(haut + hauteur) - h);
 }
-
-// The nearest installed font of the named font's family class, at the given
-// size in points (on the 96 dpi grid of the design).
-QFont police(const QString& nom, double points);
