@@ -82,7 +82,15 @@ void Form1::attendre_jusqu_à(double échéance)
 
 void Form1::auto_()
 {
+    // The animation ends at once when the window closes (or is gone).
     const QPointer<Form1> garde(this);
+    const auto interrompue = [this, &garde] {
+        if (!garde)
+            return true;
+        if (fermeture)
+            position = 0;
+        return fermeture;
+    };
 
     dessiner_axes_picture1();
     Chaîne chaîne;
@@ -97,30 +105,20 @@ void Form1::auto_()
         const int s = HScroll2->value();
         for (int k = 0; k <= s * s; ++k) {
             laisser_passer_évènements();
-            if (!garde)
-                return;
-            while (relâché == 1 && !fermeture) {
+            while (!interrompue() && relâché == 1) {
                 ++passes_animation;
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-                if (!garde)
-                    return;
                 horloge = échéance = maintenant();
             }
-            if (fermeture) {
-                position = 0;
+            if (interrompue())
                 return;
-            }
             échéance += durée_passe;
             attendre_jusqu_à(échéance);
         }
         horloge = std::max(horloge + durée_image, échéance);
         attendre_jusqu_à(horloge);
-        if (!garde)
+        if (interrompue())
             return;
-        if (fermeture) {
-            position = 0;
-            return;
-        }
         horloge = std::max(horloge, maintenant() - durée_image);
 
         angle1 = angle1 + 4 * (deux_pi / 4096);
