@@ -111,7 +111,7 @@ TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine)
         EXPECT_EQ(p.y2, 0.4);
 }
 
-TEST_F(Animation, SpeedBarSetsThePassesPerFrame)
+TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn)
 {
     rang1_unité();
     fenêtre->HScroll2->setValue(3);
@@ -119,6 +119,14 @@ TEST_F(Animation, SpeedBarSetsThePassesPerFrame)
     appuyer(fenêtre->Command1);
     // 1024 frames drawn and the 1025th pause before the angle test: 10 passes each.
     EXPECT_EQ(fenêtre->passes_animation - avant, 1025 * 10);
+
+    // Moved during the pause of frame 500: that pause keeps 1·1 + 1 passes,
+    // the 524 that follow have 2·2 + 1.
+    fenêtre->HScroll2->setValue(1);
+    quand([&] { return fenêtre->position >= 500; }, [&] { fenêtre->HScroll2->setValue(2); });
+    const long long avant2 = fenêtre->passes_animation;
+    appuyer(fenêtre->Command1);
+    EXPECT_EQ(fenêtre->passes_animation - avant2, 501 * 2 + 524 * 5);
 }
 
 TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumes)
