@@ -308,4 +308,9 @@ void Form1::relier_évènements()
         Command3[i]->onMouseDown = [this, i](int b, int s, float x, float y) { Command3_MouseDown(i, b, s, x, y); };
         Command3[i]->onMouseUp = [this, i](int b, int s, float x, float y) { Command3_MouseUp(i, b, s, x, y); };
     }
+    relier_saisie();
+    relier_dessin_libre();
+    relier_signaux();
+    relier_glissement();
+    relier_indications();
 }

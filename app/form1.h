@@ -19,6 +19,7 @@ class PressButton;
 class QPushButton;
 class Shape;
 class Surface;
+class Form2;
 
 class Form1 : public QWidget {
 public:
@@ -120,6 +121,36 @@ public:
     void Command4_Click();
     void HScroll2_Change();
 
+    // Rank entry (edit/saisie.cpp). KeyAscii is the typed character's code,
+    // which the handler may replace.
+    void Amplit_Change(int16_t Index);
+    void déphas_Change(int16_t Index);
+    void Amplit_KeyPress(int16_t Index, int16_t& KeyAscii);
+    void déphas_KeyPress(int16_t Index, int16_t& KeyAscii);
+
+    // Freehand drawing of a period on the waveform (signal/dessin_libre.cpp).
+    void Picture2_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void Picture2_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Picture2_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+
+    // Signal library and import (signal/).
+    void Combo2_Click();
+    Form2* form2 = nullptr;  // the import dialog, created on first use, owned by this window
+
+    // Strip dragging (edit/glissement.cpp).
+    void bar_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void bar_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void bar_MouseUp(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void bar_deg_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void bar_deg_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void bar_deg_MouseUp(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+
+    // Hint line, reset and about box (edit/indications.cpp).
+    void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Picture4_Click();
+    void Command2_Click();
+    void Command5_Click();
+
     // Outer size of the window (frame included) and client size, in twips.
     int largeur_extérieure() const;
     int hauteur_extérieure() const;
@@ -142,6 +173,13 @@ protected:
 
 private:
     void tracer_periode();
+    void analyser_periode();
+    // Wiring of each subsystem's events, called once by Form_Load.
+    void relier_saisie();
+    void relier_dessin_libre();
+    void relier_signaux();
+    void relier_glissement();
+    void relier_indications();
     void construire_contrôles();
     void construire_colonne(int i);
     void relier_évènements();
