@@ -3,6 +3,9 @@
 #   scripts/sinuvia.sh run    install what is missing, build, start the program
 #   scripts/sinuvia.sh test   install what is missing, build, run every test
 #   scripts/sinuvia.sh bench  install what is missing, build, run the benchmarks
+#   scripts/sinuvia.sh fuzz [SECONDS]
+#                             install clang if missing, build the fuzz targets of
+#                             the core in build-fuzz/ and run each for SECONDS (60)
 # Optional: BUILD_DIR (default: build) and extra CMake arguments in CMAKE_ARGS.
 set -euo pipefail
 
@@ -11,6 +14,8 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation)
+# libFuzzer comes with clang's runtime libraries.
+[ "$mode" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,6 +38,32 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" "${install[@]}"
 fi
 
+# Fuzz targets: the Qt-free core and one target each, built with clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer. New inputs go to
+# build-fuzz/corpus_<target>/, crashes to build-fuzz/crash-*; the seed corpus
+# in tests/fuzz/corpus/<target>/ is only read.
+fuzz() {
+    local seconds=${1:-60} dir=$top/build-fuzz target
+    mkdir -p "$dir"
+    shopt -s nullglob
+    local core=("$top"/signal/calcul/*.cpp "$top"/signal/fft/*.cpp "$top"/app/commun.cpp "$top"/app/nombres.cpp)
+    for target in psim valeur_texte; do
+        echo "== fuzz_$target: building"
+        clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+            -I"$top" "${core[@]}" "$top/tests/fuzz/fuzz_$target.cpp" -o "$dir/fuzz_$target"
+    done
+    for target in psim valeur_texte; do
+        echo "== fuzz_$target: $seconds s"
+        mkdir -p "$dir/corpus_$target"
+        "$dir/fuzz_$target" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 \
+            -artifact_prefix="$dir/" "$dir/corpus_$target" "$top/tests/fuzz/corpus/$target"
+    done
+}
+if [ "$mode" = fuzz ]; then
+    fuzz "${2:-60}"
+    exit 0
+fi
+
 # shellcheck disable=SC2086
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build"
@@ -41,5 +72,5 @@ case "$mode" in
 run)   exec "$build/sinuvia" ;;
 test)  ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ;;
 bench) exec "$build/bench/sinuvia_bench" ;;
-*)     echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+*)     echo "usage: $0 run|test|bench|fuzz [seconds]" >&2; exit 2 ;;
 esac
