@@ -4,6 +4,7 @@
 #include "app/commun.h"
 #include "app/form1.h"
 #include "app/twips.h"
+#include "signal/form2.h"
 #include "widgets/surface.h"
 
 #include <QCloseEvent>
@@ -98,6 +99,9 @@ void Form1::Form_Unload(int16_t& Cancel)
 {
     (void)Cancel;
     fermeture = true;
+    // The import dialog goes with its window.
+    delete form2;
+    form2 = nullptr;
 }
 
 void Form1::closeEvent(QCloseEvent* e)
