@@ -1,5 +1,8 @@
 #include "widgets/controls.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include <utility>
@@ -100,4 +103,45 @@ void ClickComboBox::showPopup()
     // A change made by the program before the list opens is not this pick.
     m_reported = false;
     QComboBox::showPopup();
+}
+
+// --- key filter ---------------------------------------------------------------
+
+namespace {
+
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QLineEdit* box, std::function<void(int16_t&)> handler) : QObject(box), m_handler(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* target, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->text().size() != 1 || k->text().at(0).unicode() > 0x7FFF)
+            return false;
+        const auto typed = static_cast<int16_t>(k->text().at(0).unicode());
+        int16_t code = typed;
+        m_handler(code);
+        if (code == typed)
+            return false;
+        if (code > 0) {
+            // The replacement goes through this filter too and passes unchanged.
+            const QChar c(static_cast<char16_t>(code));
+            QKeyEvent replacement(QEvent::KeyPress, c.toUpper().unicode(), k->modifiers(), QString(c));
+            QCoreApplication::sendEvent(target, &replacement);
+        }
+        return true;
+    }
+
+private:
+    std::function<void(int16_t&)> m_handler;
+};
+
+}  // namespace
+
+void filterKeyPresses(QLineEdit* box, std::function<void(int16_t& code)> handler)
+{
+    box->installEventFilter(new KeyFilter(box, std::move(handler)));
 }

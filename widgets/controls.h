@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include <cstdint>
 #include <functional>
 
 // A push button that reports the press and the release of any mouse button,
@@ -33,6 +34,11 @@ public:
 private:
     bool m_reported = false;
 };
+
+// Key presses of a text box: `handler` gets the typed character's code and
+// may replace it (0 drops the key) before the box sees it.
+class QLineEdit;
+void filterKeyPresses(QLineEdit* box, std::function<void(int16_t& code)> handler);
 
 // Mouse bit sets shared by every control: 1 left, 2 right, 4 middle;
 // shift 1, control 2, alt 4.
