@@ -19,7 +19,7 @@ namespace {
 // dropped; a last line without LF still counts.
 class LecteurLignes {
 public:
-    explicit LecteurLignes(std::FILE* f) : f_(f), tampon_(1 << 16) {}
+    explicit LecteurLignes(std::FILE* f) : f_(f), tampon_(new char[taille_tampon]) {}
 
     // The next line: its first `garder` characters go into `ligne` and its
     // whole length into `longueur`. False at the end of the file or on a
@@ -34,7 +34,7 @@ public:
             if (début_ == fin_ && !remplir())
                 break;
             lue = true;
-            const char* d = tampon_.data() + début_;
+            const char* d = tampon_.get() + début_;
             const std::size_t n = fin_ - début_;
             const void* lf = std::memchr(d, '\n', n);
             const std::size_t m = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - d) : n;
@@ -67,7 +67,7 @@ private:
     {
         if (fini_)
             return false;
-        const std::size_t n = std::fread(tampon_.data(), 1, tampon_.size(), f_);
+        const std::size_t n = std::fread(tampon_.get(), 1, taille_tampon, f_);
         if (n == 0) {
             erreur_ = std::ferror(f_) != 0;
             fini_ = true;
@@ -78,11 +78,20 @@ private:
         return true;
     }
 
+    static constexpr std::size_t taille_tampon = 1 << 16;
     std::FILE* f_;
-    std::vector<char> tampon_;
+    std::unique_ptr<char[]> tampon_;
     std::size_t début_ = 0, fin_ = 0;
     bool fini_ = false, erreur_ = false;
 };
+
+// Round to the nearest integer, halves to the even neighbour. The values
+// rounded here (lines/4096 times a sample index, minus 0.5) are exact in
+// binary, so the binary tie rule is the decimal one.
+long long arrondi_entier(double x)
+{
+    return std::llrint(x);
+}
 
 struct Fermer {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -318,7 +327,7 @@ void rééchantillonner(const Colonne& colonne, std::array<double, 4097>& period
     const double rapport = static_cast<double>(nb) / 4096.0;
     if (rapport > 1.0) {
         for (int i = 1; i <= 4096; ++i)
-            periode[i] = normé(std::min(static_cast<long long>(arrondi(rapport * i)), nb));
+            periode[i] = normé(std::min(arrondi_entier(rapport * i), nb));
         return;
     }
     // Linear interpolation, segment by segment; line 0 counts as 0.0. A
@@ -327,7 +336,7 @@ void rééchantillonner(const Colonne& colonne, std::array<double, 4097>& period
     long long L = -1;
     int s = 0;
     for (int i = 1; i <= 4096; ++i) {
-        const auto a = static_cast<long long>(arrondi(rapport * i - 0.5));
+        const long long a = arrondi_entier(rapport * i - 0.5);
         if (L < nb - 1 && L < a) {
             s = i;
             L = std::min(a, nb - 1);
