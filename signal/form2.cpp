@@ -28,7 +28,9 @@ namespace {
 const QString titre = QStringLiteral("Importer un fichier Psim");
 
 // The click of a list: it runs when the selection changes (by the program or
-// by the user) and when the user clicks the item already selected.
+// by the user) and when the user clicks the item already selected. Giving
+// the list the focus, which moves its current row without selecting, is not
+// a click.
 void relier_clic(QListWidget* liste, std::function<void()> clic)
 {
     auto signalé = std::make_shared<bool>(false);
@@ -45,15 +47,22 @@ void relier_clic(QListWidget* liste, std::function<void()> clic)
     filtre->setParent(liste);
     filtre->signalé = signalé;
     liste->viewport()->installEventFilter(filtre);
-    QObject::connect(liste, &QListWidget::currentRowChanged, liste, [signalé, clic](int ligne) {
+    QObject::connect(liste, &QListWidget::itemSelectionChanged, liste, [liste, signalé, clic] {
         *signalé = true;
-        if (ligne >= 0)
+        if (!liste->selectedItems().isEmpty())
             clic();
     });
-    QObject::connect(liste, &QListWidget::itemClicked, liste, [signalé, clic](QListWidgetItem*) {
-        if (!std::exchange(*signalé, false))
+    QObject::connect(liste, &QListWidget::itemClicked, liste, [signalé, clic](QListWidgetItem* élément) {
+        if (!std::exchange(*signalé, false) && élément->isSelected())
             clic();
     });
+}
+
+// The selected item of a single-selection list, or none.
+QListWidgetItem* choisi(const QListWidget* liste)
+{
+    const auto choisis = liste->selectedItems();
+    return choisis.isEmpty() ? nullptr : choisis.first();
 }
 
 std::string nom_local(const QString& chemin)
@@ -81,6 +90,7 @@ Form2::Form2(Form1* form1) : QDialog(form1), form1_(form1)
 
     Dir1 = new QListWidget(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setIconSize(QSize(16, 16));
     placer(Dir1, 60, 420, 3015, 1665);
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
@@ -169,11 +179,11 @@ void Form2::lister_dossiers()
 void Form2::lister_fichiers()
 {
     const QSignalBlocker bloqueur(File1);
-    const QString choisi = File1->currentItem() ? File1->currentItem()->text() : QString();
+    const QString nom = choisi(File1) ? choisi(File1)->text() : QString();
     File1->clear();
     File1->addItems(QDir(dossier_).entryList({QStringLiteral("*.txt")}, QDir::Files,
                                               QDir::Name | QDir::IgnoreCase));
-    const auto trouvés = choisi.isEmpty() ? QList<QListWidgetItem*>() : File1->findItems(choisi, Qt::MatchExactly);
+    const auto trouvés = nom.isEmpty() ? QList<QListWidgetItem*>() : File1->findItems(nom, Qt::MatchExactly);
     if (!trouvés.isEmpty())
         File1->setCurrentItem(trouvés.first());
     else
@@ -182,7 +192,7 @@ void Form2::lister_fichiers()
 
 QString Form2::chemin_choisi() const
 {
-    const QListWidgetItem* élément = File1->currentItem();
+    const QListWidgetItem* élément = choisi(File1);
     if (!élément)
         return {};
     return dossier_ + (dossier_.endsWith('/') ? QString() : QStringLiteral("/")) + élément->text();
@@ -211,7 +221,7 @@ void Form2::Form_Load()
 
 void Form2::Form_Activate()
 {
-    if (form1_->fichier.isEmpty() && File1->currentItem() && File1->currentItem()->isSelected())
+    if (form1_->fichier.isEmpty() && choisi(File1))
         form1_->fichier = chemin_choisi();
 }
 
@@ -259,9 +269,10 @@ void Form2::File1_Click()
 
 void Form2::List1_Click()
 {
-    if (List1->currentRow() < 0)
+    const QListWidgetItem* élément = choisi(List1);
+    if (!élément)
         return;
-    colonne = static_cast<int16_t>(List1->currentRow() + 1);
+    colonne = static_cast<int16_t>(List1->row(élément) + 1);
     Command1->setEnabled(true);
 }
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -155,6 +156,10 @@ TEST_F(Import, DialogAsDesigned)
         EXPECT_EQ(dir1.first(), QStringLiteral("/"));
         EXPECT_EQ(dir1.mid(dir1.size() - 2), QStringList({QDir(dossier.path()).dirName(), "sous"}));
         EXPECT_EQ(textes(d->File1), QStringList({"b.txt", "rampe.txt", "vide.txt"}));
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);  // moves the current row, is no click
+        QApplication::sendEvent(d->File1, &focus);
+        EXPECT_EQ(d->File1->currentRow(), 0);
+        EXPECT_EQ(std::pair(f->fichier, d->List1->count()), std::pair(QString(), 0));
         cliquer(d->Dir1, QStringLiteral("sous"), true);  // a double click opens it
         EXPECT_EQ(d->dossier(), chemin("sous"));
         EXPECT_EQ(d->File1->count(), 0);
