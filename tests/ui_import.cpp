@@ -175,6 +175,12 @@ TEST_F(Import, ColumnChosenAndImported)
         choisir(d, QStringLiteral("vide.txt"), QString());  // invalid: no column, no message
         EXPECT_EQ(std::pair(d->List1->count(), d->Command1->isEnabled()), std::pair(0, false));
         EXPECT_EQ(f->fichier, chemin("vide.txt"));
+        // A header in Windows-1252 shows its accents.
+        std::ofstream(chemin("accents.txt").toStdString(), std::ios::binary)
+            << "  Time V\xe9 I\xb2\n" << std::string(28, '1') << '\n' << std::string(28, '2') << '\n';
+        d->ouvrir_dossier(dossier.path());
+        cliquer(d->File1, QStringLiteral("accents.txt"));
+        EXPECT_EQ(textes(d->List1), QStringList({"Vé", "I²"}));
         cliquer(d->File1, QStringLiteral("rampe.txt"));
         EXPECT_EQ(textes(d->List1), QStringList({"Vo", "Iin"}));
         EXPECT_FALSE(d->Command1->isEnabled());
