@@ -111,11 +111,16 @@ Form2::Form2(Form1* form1) : QDialog(form1), form1_(form1)
         if (i >= 0)
             Drive1_Change();
     });
-    connect(Dir1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* élément) {
-        const QString chemin = élément->data(Qt::UserRole).toString();
-        if (chemin != dossier_)
+    // A double click opens a folder, and so does Enter (activation). After a
+    // double click that opened one, the activation that follows finds its
+    // item gone or the folder already open.
+    const auto ouvrir = [this](QListWidgetItem* élément) {
+        const QString chemin = élément ? élément->data(Qt::UserRole).toString() : QString();
+        if (!chemin.isEmpty() && chemin != dossier_)
             ouvrir_dossier(chemin);
-    });
+    };
+    connect(Dir1, &QListWidget::itemDoubleClicked, this, ouvrir);
+    connect(Dir1, &QListWidget::itemActivated, this, ouvrir);
     relier_clic(File1, [this] { File1_Click(); });
     relier_clic(List1, [this] { List1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

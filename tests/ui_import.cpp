@@ -163,6 +163,10 @@ TEST_F(Import, DialogAsDesigned)
         cliquer(d->Dir1, QStringLiteral("sous"), true);  // a double click opens it
         EXPECT_EQ(d->dossier(), chemin("sous"));
         EXPECT_EQ(d->File1->count(), 0);
+        d->Dir1->setCurrentRow(d->Dir1->count() - 2);  // Enter opens the folder selected
+        QKeyEvent entrée(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(d->Dir1, &entrée);
+        EXPECT_EQ(d->dossier(), dossier.path());
         cliquer(d->Dir1, QStringLiteral("/"), true);
         EXPECT_EQ(std::pair(d->dossier(), d->Drive1->currentIndex()), std::pair(QStringLiteral("/"), 0));
     });
