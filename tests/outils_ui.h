@@ -3,7 +3,10 @@
 
 #include "widgets/surface.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -26,4 +29,15 @@ inline void souris(QWidget* w, QEvent::Type type, Qt::MouseButton b = Qt::LeftBu
     QMouseEvent e(type, p, w->mapToGlobal(p), b, type == QEvent::MouseButtonPress ? b : Qt::NoButton,
                   Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);
+}
+
+// Picks an item of a drop-down list as a user does: opens its popup, moves
+// to the item and presses Return, even when it is the one already shown.
+inline void choisir(QComboBox* liste, int index)
+{
+    liste->showPopup();
+    QAbstractItemView* vue = liste->view();
+    vue->setCurrentIndex(vue->model()->index(index, 0));
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(vue, &e);
 }
