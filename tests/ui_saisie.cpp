@@ -216,6 +216,11 @@ TEST_F(Saisie, AnEditReachesTheScreen)
     EXPECT_EQ(écran.pixelColor(barre), QColor(128, 128, 255));
     const QPoint au_dessus = f->bar[1]->mapTo(f.get(), f->bar[1]->toPixels(0, 25).toPoint()) + QPoint(4, 0);
     EXPECT_EQ(écran.pixelColor(au_dessus), f->bar[1]->backColor());
+    // The plots keep the system's button-face colour as background.
+    const QColor face = f->palette().color(QPalette::Button);
+    for (Surface* s : {f->Picture1, f->Picture2, f->bar[1]})
+        EXPECT_EQ(s->backColor(), face);
+    EXPECT_EQ(écran.pixelColor(f->Picture2->mapTo(f.get(), f->Picture2->toPixels(4.5, -0.8).toPoint())), face);
 }
 
 }  // namespace
