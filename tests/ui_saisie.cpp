@@ -3,15 +3,19 @@
 
 #include "app/commun.h"
 #include "app/form1.h"
+#include "signal/transformation.h"
 #include "tests/outils_ui.h"
 #include "widgets/controls.h"
 #include "widgets/surface.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
 #include <QScreen>
 #include <gtest/gtest.h>
 
@@ -221,6 +225,31 @@ TEST_F(Saisie, AnEditReachesTheScreen)
     for (Surface* s : {f->Picture1, f->Picture2, f->bar[1]})
         EXPECT_EQ(s->backColor(), face);
     EXPECT_EQ(écran.pixelColor(f->Picture2->mapTo(f.get(), f->Picture2->toPixels(4.5, -0.8).toPoint())), face);
+}
+
+// A size that is not a power of two shows the error box, with one OK
+// button, and leaves the outputs as they were.
+TEST(Transformation, ErrorBox)
+{
+    for (int n : {0, 1, 3, 4095}) {
+        std::vector<double> entrée(4096, 1.0), sortie(4096, 9.0);
+        QString titre, texte;
+        int boutons = 0;
+        QTimer::singleShot(0, [&] {
+            auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(boîte, nullptr);
+            titre = boîte->windowTitle();
+            texte = boîte->text();
+            boutons = static_cast<int>(boîte->buttons().size());
+            boîte->accept();
+        });
+        EXPECT_FALSE(transformer(nullptr, n, entrée, entrée, sortie, sortie, false));
+        EXPECT_EQ(titre, "Error!");
+        EXPECT_EQ(texte, QStringLiteral("Error in procedure Fourier:\r\n NumSamples is %1, which is not a "
+                                        "positive integer power of two.").arg(n));
+        EXPECT_EQ(boutons, 1);
+        EXPECT_EQ(sortie, std::vector<double>(4096, 9.0));
+    }
 }
 
 }  // namespace
