@@ -4,11 +4,10 @@
 #include "app/commun.h"
 #include "app/form1.h"
 #include "signal/form2.h"
+#include "tests/outils_ui.h"
 #include "widgets/controls.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -45,10 +44,7 @@ protected:
     // entry already shown.
     void choisir(int index)
     {
-        f->Combo2->showPopup();
-        f->Combo2->view()->setCurrentIndex(f->Combo2->model()->index(index, 0));
-        QKeyEvent entrée(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(f->Combo2->view(), &entrée);
+        ::choisir(f->Combo2, index);
         ASSERT_EQ(f->Combo2->currentIndex(), index);
     }
     // The ranks whose amplitude box is not "0": rank -> (amplitude, phase) texts.
