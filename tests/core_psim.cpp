@@ -3,6 +3,8 @@
 
 #include "signal/calcul/psim.h"
 
+#include "app/nombres.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -99,6 +101,21 @@ TEST(PsimChamp, Fields)
     };
     for (const auto& [texte, k, attendu] : cas)
         EXPECT_EQ(psim::champ(texte, k), attendu) << texte << " field " << k;
+}
+
+TEST(PsimChamp, SameAsTheNumberReading)
+{
+    // Every field reads exactly as valeur_texte reads it, the usual ones by a
+    // shorter way.
+    const char* textes[] = {"-1.250000E-03", "0.0", "-0.0", "-0", ".5", "5.", "-.5E-3", "+1", "1D2",
+                            "1e", "1e+", "1.5.5", "- 1", "1 2", "inf", "-inf", "nan", "0x1p3",
+                            "1e999", "-1e999", "1e-310", "2.225073858E-308", "1e-400", "&O17", "4.9E-324",
+                            "00000000001.5", "9007199254740993", "1.79769313E308", "1.79769314E308", "12345678901234"};
+    for (const char* t : textes) {
+        const double lu = psim::champ(t, 0), attendu = valeur_texte(std::string_view(t).substr(0, 14));
+        EXPECT_EQ(lu, attendu) << t;
+        EXPECT_EQ(std::signbit(lu), std::signbit(attendu)) << t;
+    }
 }
 
 TEST_F(Psim, ValidityCheck)

@@ -5,8 +5,11 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace psim {
@@ -267,7 +270,20 @@ double champ(std::string_view ligne, int k)
     const std::size_t début = largeur_champ * static_cast<std::size_t>(k);
     if (début >= ligne.size())
         return 0.0;
-    return valeur_texte(sans_blancs(ligne.substr(début, largeur_champ)));
+    const std::string_view texte = sans_blancs(ligne.substr(début, largeur_champ));
+    // The usual field, a plain decimal number such as "-1.250000E-03", is
+    // converted directly, which is what valeur_texte gives for it. Anything
+    // else (blanks inside, a "+" sign, a D exponent, &H, "inf", a value out
+    // of range or below the normal doubles) goes through valeur_texte.
+    const std::size_t chiffre = !texte.empty() && texte[0] == '-' ? 1 : 0;
+    if (chiffre < texte.size() && (std::isdigit(static_cast<unsigned char>(texte[chiffre])) || texte[chiffre] == '.')) {
+        double v = 0.0;
+        const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), v);
+        if (erreur == std::errc() && fin == texte.data() + texte.size() &&
+            (v == 0.0 || std::abs(v) >= std::numeric_limits<double>::min()))
+            return v == 0.0 ? 0.0 : v;
+    }
+    return valeur_texte(texte);
 }
 
 Erreur lire_colonne(std::FILE* fichier, int colonne, Colonne& résultat)

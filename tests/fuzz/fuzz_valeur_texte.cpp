@@ -1,7 +1,9 @@
 // libFuzzer target of the reading of numbers typed or read from files: the
-// result is always finite, and rounding and showing it never fail.
+// result is always finite, rounding and showing it never fail, and a field of
+// a Psim export reads as the same text.
 
 #include "app/nombres.h"
+#include "signal/calcul/psim.h"
 
 #include <cmath>
 #include <cstdint>
@@ -19,5 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (nombre_texte(v, ',').empty() || nombre_texte(r).empty())
         std::abort();
+    // A field of a Psim export reads exactly as the same text does.
+    if (size <= psim::largeur_champ && texte.find_first_of("\t\n") == std::string_view::npos) {
+        const double champ = psim::champ(texte, 0);
+        if (champ != v || std::signbit(champ) != std::signbit(v))
+            std::abort();
+    }
     return 0;
 }
