@@ -126,7 +126,7 @@ Form2::Form2(Form1* form1) : QDialog(form1), form1_(form1)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 
-    ouvrir_dossier(maison);
+    ouvrir_dossier(QFileInfo(maison).isDir() ? maison : QDir::rootPath());
     Form_Load();
 }
 
@@ -143,8 +143,15 @@ void Form2::ouvrir_dossier(const QString& chemin)
 // then its subfolders. Each item holds its full path.
 void Form2::lister_dossiers()
 {
-    while (!QFileInfo(dossier_).isDir() && !QDir(dossier_).isRoot())
-        dossier_ = QFileInfo(dossier_).absolutePath();
+    // A folder removed since it was opened gives way to its nearest ancestor.
+    while (!QFileInfo(dossier_).isDir()) {
+        const QString parent = QFileInfo(dossier_).absolutePath();
+        if (dossier_.isEmpty() || parent == dossier_) {
+            dossier_ = QDir::rootPath();
+            break;
+        }
+        dossier_ = parent;
+    }
     const QSignalBlocker bloqueur(Dir1);
     Dir1->clear();
     QStringList ancêtres;
@@ -214,8 +221,13 @@ void Form2::showEvent(QShowEvent* e)
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
+    // The lists as the disk holds them now.
+    const QString avant = dossier_;
     lister_dossiers();
-    lister_fichiers();
+    if (dossier_ == avant)
+        lister_fichiers();
+    else
+        Dir1_Change();
     Form_Activate();
 }
 

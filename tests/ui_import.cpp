@@ -211,6 +211,18 @@ TEST_F(Import, ColumnChosenAndImported)
         d->Command1->click();
     });
     EXPECT_NEAR(commun::periode[1024], 1.0, 1e-6);
+
+    // Its folder removed meanwhile: shown in the nearest folder left, nothing chosen.
+    importer([&](Form2* d) {
+        choisir(d, QStringLiteral("b.txt"), QStringLiteral("Vo"));
+        d->ouvrir_dossier(chemin("sous"));
+    });
+    QDir(chemin("sous")).removeRecursively();
+    importer([&](Form2* d) {
+        EXPECT_EQ(d->dossier(), dossier.path());
+        EXPECT_EQ(std::tuple(f->fichier, d->List1->count(), d->Command1->isEnabled()),
+                  std::tuple(QString(), 0, false));
+    });
 }
 
 TEST_F(Import, CancelledByButtonFrameOrEscape)
