@@ -6,6 +6,7 @@
 #include "app/nombres.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -140,6 +141,11 @@ TEST_F(Psim, ValidityCheck)
     EXPECT_EQ(psim::lire_entête((dossier / "dossier.txt").string()).erreur, psim::Erreur::ouverture);
     Periode p{};
     EXPECT_EQ(psim::importer((dossier / "dossier.txt").string(), 1, p), psim::Erreur::ouverture);
+    // Neither a pipe nor an endless device is waited on.
+    ASSERT_EQ(::mkfifo((dossier / "tube.txt").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dossier / "zero.txt");
+    for (const char* nom : {"tube.txt", "zero.txt"})
+        EXPECT_EQ(psim::importer((dossier / nom).string(), 1, p), psim::Erreur::ouverture) << nom;
 }
 
 // Line endings and header encodings change nothing.

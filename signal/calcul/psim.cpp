@@ -2,7 +2,9 @@
 
 #include "app/nombres.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -101,15 +103,24 @@ struct Fermer {
 };
 using Fichier = std::unique_ptr<std::FILE, Fermer>;
 
-// Opens a regular file (or anything but a folder) for reading.
+// Opens a regular file for reading. Folders, pipes and devices are refused:
+// a pipe would block the opening and a device could be endless.
 Fichier ouvrir(const std::string& chemin)
 {
-    Fichier f(std::fopen(chemin.c_str(), "rb"));
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
     struct stat état {};
-    if (f && (fstat(fileno(f.get()), &état) != 0 || S_ISDIR(état.st_mode)))
-        f.reset();
-    if (f)
-        std::setvbuf(f.get(), nullptr, _IONBF, 0);  // the reader has its own buffer
+    if (fstat(fd, &état) != 0 || !S_ISREG(état.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    Fichier f(fdopen(fd, "rb"));
+    if (!f) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::setvbuf(f.get(), nullptr, _IONBF, 0);  // the reader has its own buffer
     return f;
 }
 
