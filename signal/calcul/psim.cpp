@@ -287,7 +287,9 @@ double champ(std::string_view ligne, int k)
     // else (blanks inside, a "+" sign, a D exponent, &H, "inf", a value out
     // of range or below the normal doubles) goes through valeur_texte.
     const std::size_t chiffre = !texte.empty() && texte[0] == '-' ? 1 : 0;
-    if (chiffre < texte.size() && (std::isdigit(static_cast<unsigned char>(texte[chiffre])) || texte[chiffre] == '.')) {
+    const bool nombre_simple = chiffre < texte.size() &&
+        (std::isdigit(static_cast<unsigned char>(texte[chiffre])) || texte[chiffre] == '.');
+    if (nombre_simple) {
         double v = 0.0;
         const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), v);
         if (erreur == std::errc() && fin == texte.data() + texte.size() &&
