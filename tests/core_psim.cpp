@@ -81,12 +81,9 @@ TEST(PsimEntete, ColumnNames)
     };
     for (const auto& [entête, noms] : cas)
         EXPECT_EQ(psim::noms_colonnes(entête), noms) << entête;
-}
-
-TEST(PsimEntete, Encodings)
-{
-    EXPECT_EQ(psim::en_utf8("V\xc3\xa9 \xe2\x82\xac"), "V\xc3\xa9 \xe2\x82\xac");  // UTF-8 kept
-    EXPECT_EQ(psim::en_utf8("V\xe9 \x80"), "V\xc3\xa9 \xe2\x82\xac");              // Windows-1252
+    // Header bytes: UTF-8 kept, anything else read as Windows-1252.
+    EXPECT_EQ(psim::en_utf8("V\xc3\xa9 \xe2\x82\xac"), "V\xc3\xa9 \xe2\x82\xac");
+    EXPECT_EQ(psim::en_utf8("V\xe9 \x80"), "V\xc3\xa9 \xe2\x82\xac");
     EXPECT_EQ(psim::en_utf8("\xc0\xaf\xed\xa0\x80"), "\xc3\x80\xc2\xaf\xc3\xad\xc2\xa0\xe2\x82\xac");
 }
 
@@ -136,16 +133,18 @@ TEST_F(Psim, ValidityCheck)
     };
     for (const auto& [contenu, attendu] : cas)
         EXPECT_EQ(psim::lire_entête(écrire(contenu)).erreur, attendu) << contenu.substr(0, 60);
-    EXPECT_EQ(psim::lire_entête((dossier / "absent.txt").string()).erreur, psim::Erreur::ouverture);
     fs::create_directory(dossier / "dossier.txt");
-    EXPECT_EQ(psim::lire_entête((dossier / "dossier.txt").string()).erreur, psim::Erreur::ouverture);
-    Periode p{};
-    EXPECT_EQ(psim::importer((dossier / "dossier.txt").string(), 1, p), psim::Erreur::ouverture);
-    // Neither a pipe nor an endless device is waited on.
+    for (const char* nom : {"absent.txt", "dossier.txt"})
+        EXPECT_EQ(psim::lire_entête((dossier / nom).string()).erreur, psim::Erreur::ouverture);
+    // Neither a pipe nor an endless device is waited on; no failure writes the period.
     ASSERT_EQ(::mkfifo((dossier / "tube.txt").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", dossier / "zero.txt");
-    for (const char* nom : {"tube.txt", "zero.txt"})
+    Periode p;
+    p.fill(7.0);
+    for (const char* nom : {"tube.txt", "zero.txt", "dossier.txt", "absent.txt"})
         EXPECT_EQ(psim::importer((dossier / nom).string(), 1, p), psim::Erreur::ouverture) << nom;
+    EXPECT_EQ(psim::importer(écrire("  Time Vo\n"), 1, p), psim::Erreur::invalide);  // no data line
+    EXPECT_EQ(p[1], 7.0);
 }
 
 // Line endings and header encodings change nothing.
@@ -184,7 +183,7 @@ TEST_F(Psim, DecimationTakesLineRoundOfRatioTimesSample)
         EXPECT_EQ(q[i], ligne / 6000.0) << i;
 }
 
-TEST_F(Psim, InterpolationOfARamp)
+TEST_F(Psim, InterpolationOfARampEndsOnTheLastLine)
 {
     // Lines 1 to 1024 hold 1 to 1024: before the division by 1024.
     const Periode p = importer(export_psim(1024, [](int k) { return k; }));
@@ -195,17 +194,13 @@ TEST_F(Psim, InterpolationOfARamp)
     EXPECT_EQ(p[0], 7.0);
     // No sample reaches the largest value here: interpolation stops short of it.
     for (int i = 1; i <= 4096; ++i)
-        EXPECT_LT(p[i], 1.0);
-}
-
-TEST_F(Psim, ExactlyAsManyLinesAsSamplesEndsOnTheLastLine)
-{
+        ASSERT_LT(p[i], 1.0);
     // 4096 lines: the last segment runs from line 4095 to line 4096, never to 4097.
-    const Periode p = importer(export_psim(4096, [](int k) { return k == 4096 ? -8192 : k; }));
-    EXPECT_EQ(p[1], 0.0);  // line 0
+    const Periode q = importer(export_psim(4096, [](int k) { return k == 4096 ? -8192 : k; }));
+    EXPECT_EQ(q[1], 0.0);  // line 0
     for (int i = 2; i <= 4095; ++i)
-        ASSERT_EQ(p[i], i / 8192.0) << i;
-    EXPECT_EQ(p[4096], 4095 / 8192.0);
+        ASSERT_EQ(q[i], i / 8192.0) << i;
+    EXPECT_EQ(q[4096], 4095 / 8192.0);
 }
 
 TEST_F(Psim, NormalisationByTheLargestAbsoluteValue)
@@ -220,7 +215,7 @@ TEST_F(Psim, NormalisationByTheLargestAbsoluteValue)
     EXPECT_EQ(importer(export_psim(1024, [](int) { return 0; }), 2)[4096], -1023.75 / 1024);
 }
 
-TEST_F(Psim, ValuesThatCannotDivideOrOverflow)
+TEST_F(Psim, ZerosHugeValuesTextAndLongLines)
 {
     // An all-zero column gives an all-zero period, never NaN.
     const Periode zéro = importer(export_psim(100, [](int) { return 0.0; }));
@@ -235,29 +230,12 @@ TEST_F(Psim, ValuesThatCannotDivideOrOverflow)
     // (3 lines: the last segment, from line 2 to line 3, starts at sample 2731)
     EXPECT_EQ(texte[2731], 1.0);
     EXPECT_EQ(texte[4096], 1.0 - 1365 * 3 / 4096.0);
-}
-
-TEST_F(Psim, ColumnOnlyKeepsItsOwnField)
-{
     // A data line of 20 MB after the checked lines is read, not kept.
     const std::string l = ligne({0, 3, 4});
     psim::Colonne c;
-    ASSERT_EQ(psim::lire_colonne(écrire("  Time Vo Iin\n" + l + "\n" + l + "\n" + ligne({0, 5}) +
-                                        std::string(20 << 20, '9') + "\n"),
-                                 1, c),
-              psim::Erreur::aucune);
-    EXPECT_EQ(c.valeurs, (std::vector<double>{0, 3, 3, 5}));
-    EXPECT_EQ(c.max_abs, 5.0);
-}
-
-TEST_F(Psim, FailuresLeaveThePeriodAlone)
-{
-    const Periode inchangée = [] { Periode p; p.fill(7.0); return p; }();
-    EXPECT_EQ(importer("  Time Vo\n", 1, psim::Erreur::invalide), inchangée);   // no data line
-    EXPECT_EQ(importer("", 1, psim::Erreur::invalide), inchangée);
-    Periode p = inchangée;
-    EXPECT_EQ(psim::importer((dossier / "absent.txt").string(), 1, p), psim::Erreur::ouverture);
-    EXPECT_EQ(p, inchangée);
+    const std::string long_ = "  Time Vo Iin\n" + l + "\n" + l + "\n" + ligne({0, 5}) + std::string(20 << 20, '9');
+    ASSERT_EQ(psim::lire_colonne(écrire(long_), 1, c), psim::Erreur::aucune);
+    EXPECT_EQ(std::pair(c.valeurs, c.max_abs), std::pair(std::vector<double>{0, 3, 3, 5}, 5.0));
 }
 
 }  // namespace
