@@ -290,14 +290,25 @@ void Surface::paintEvent(QPaintEvent* event)
     QVector<QLine> lines;
     QVector<QPoint> points;
     QRgb batchColor = 0;
+    // Lines and points are one pixel wide in device-independent pixels: on a
+    // screen scaled 200 % a square pen one unit wide through the pixels'
+    // centres covers exactly 2 x 2 device pixels per pixel, without smoothing.
+    const bool scaled = p.device()->devicePixelRatioF() != 1.0;
     auto flush = [&] {
         if (lines.isEmpty() && points.isEmpty())
             return;
-        p.setPen(QPen(QColor(batchColor), 0));
+        if (scaled) {
+            p.setPen(QPen(QColor(batchColor), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.translate(0.5, 0.5);
+        } else {
+            p.setPen(QPen(QColor(batchColor), 0));
+        }
         if (!lines.isEmpty())
             p.drawLines(lines);
         if (!points.isEmpty())
             p.drawPoints(points);
+        if (scaled)
+            p.translate(-0.5, -0.5);
         lines.clear();
         points.clear();
     };
