@@ -3,6 +3,7 @@
 #include "widgets/controls.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -293,7 +294,9 @@ void Surface::paintEvent(QPaintEvent* event)
     // Lines and points are one pixel wide in device-independent pixels: on a
     // screen scaled 200 % a square pen one unit wide through the pixels'
     // centres covers exactly 2 x 2 device pixels per pixel, without smoothing.
-    const bool scaled = p.device()->devicePixelRatioF() != 1.0;
+    // (The engine's device: while render() redirects the painting, the
+    // painter's own device is the widget, not the picture painted into.)
+    const bool scaled = p.paintEngine()->paintDevice()->devicePixelRatioF() != 1.0;
     auto flush = [&] {
         if (lines.isEmpty() && points.isEmpty())
             return;
