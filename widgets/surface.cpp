@@ -263,20 +263,20 @@ void Surface::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    // Sunken border, two pixels wide all round the client area.
+    // Sunken border, two pixels wide all round the client area. Each side is
+    // a filled row or column of pixels, whole device pixels at any ratio.
     const QRect r = rect();
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawLine(r.left(), r.top(), r.right(), r.top());
-    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-    p.setPen(palette().color(QPalette::Light));
-    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
-    p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-    p.setPen(palette().color(QPalette::Button));
-    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    auto side = [&p](int x1, int y1, int x2, int y2, const QColor& c) { p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), c); };
+    const QColor mid = palette().color(QPalette::Mid), light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark), button = palette().color(QPalette::Button);
+    side(r.left(), r.top(), r.right(), r.top(), mid);
+    side(r.left(), r.top(), r.left(), r.bottom(), mid);
+    side(r.left(), r.bottom(), r.right(), r.bottom(), light);
+    side(r.right(), r.top(), r.right(), r.bottom(), light);
+    side(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1, dark);
+    side(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1, dark);
+    side(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1, button);
+    side(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1, button);
 
     const QRect c = clientRect();
     if (c.isEmpty())
