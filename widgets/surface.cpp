@@ -263,10 +263,22 @@ void Surface::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    // Sunken border, two pixels wide all round the client area. Each side is
-    // a filled row or column of pixels, whole device pixels at any ratio.
+    // The device pixel ratio, from the engine's device: while render()
+    // redirects the painting, the painter's own device is the widget, not
+    // the picture painted into.
+    const bool scaled = p.paintEngine()->paintDevice()->devicePixelRatioF() != 1.0;
+
+    // Sunken border, two pixels wide all round the client area. When scaled,
+    // each side is a filled row or column, whole device pixels at any ratio.
     const QRect r = rect();
-    auto side = [&p](int x1, int y1, int x2, int y2, const QColor& c) { p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), c); };
+    auto side = [&p, scaled](int x1, int y1, int x2, int y2, const QColor& c) {
+        if (scaled) {
+            p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), c);
+        } else {
+            p.setPen(c);
+            p.drawLine(x1, y1, x2, y2);
+        }
+    };
     const QColor mid = palette().color(QPalette::Mid), light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark), button = palette().color(QPalette::Button);
     side(r.left(), r.top(), r.right(), r.top(), mid);
@@ -294,9 +306,6 @@ void Surface::paintEvent(QPaintEvent* event)
     // Lines and points are one pixel wide in device-independent pixels: on a
     // screen scaled 200 % a square pen one unit wide through the pixels'
     // centres covers exactly 2 x 2 device pixels per pixel, without smoothing.
-    // (The engine's device: while render() redirects the painting, the
-    // painter's own device is the widget, not the picture painted into.)
-    const bool scaled = p.paintEngine()->paintDevice()->devicePixelRatioF() != 1.0;
     auto flush = [&] {
         if (lines.isEmpty() && points.isEmpty())
             return;
