@@ -162,12 +162,12 @@ QPixmap makeGoToEnd()
     return QPixmap::fromImage(img);
 }
 
+}  // namespace
+
 // --- window icon ------------------------------------------------------------
 
 // Drawn on a 16 x 16 grid scaled by whole pixels, so that every size stays
 // crisp: a baseline and five bars, two cells wide, one cell apart.
-}  // namespace
-
 QImage spectrum(int size)
 {
     const int u = size / 16;
