@@ -18,7 +18,7 @@ TEST(ValeurTexte, Table) {
         {"12abc", 12}, {"1,5", 1}, {"--5", 0},
         // exponents: E or D, either case, optional sign, digits optional
         {"1e3", 1000}, {"2D2", 200}, {"2d-1", 0.2}, {"1E+2", 100}, {"1 e 2", 100}, {"1e", 1}, {"5e+x", 5},
-        // &H and &O: non-negative integers; a sign before & is not part of a number
+        // &H and &O: non-negative integers; a sign before & is not read
         {"&H1F", 31}, {"&hff", 255}, {"& h 1 0", 16}, {"&O17", 15}, {"&o8", 0}, {"&H", 0}, {"&H1G", 1},
         {"&H1.8", 1}, {"&Q5", 0}, {"-&H10", 0}, {"&H-1", 0}, {"0x10", 0},
         // no number, and never infinite nor NaN

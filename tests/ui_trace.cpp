@@ -54,7 +54,7 @@ TEST_F(Trace, FinishButtonRedrawsTheChainItsDiagramAndTheStoredPeriod)
     } cas[] = {
         // Rank 1 alone; no stored period, nothing in magenta.
         {{{1, {1, 0}}}, [](double x) { return std::sin(x); }, {{0, 0, 0, 0}, {0, 0, 1, 0}}, [](int) { return 0.0; }},
-        // A DC level alone, amplitude 0 taking no part; samples 0 to 4 are never drawn.
+        // A DC level alone, amplitude 0 ignored; samples 0 to 4 are never drawn.
         {{{0, {0.3, 1}}, {4, {0, 0.7}}}, [](double) { return 0.3; }, {{0, 0.3, 0, 0}},
          [](int i) { return std::cos(i * 0.01) + (i < 5 ? 50 : 0); }},
         // A negative amplitude is skipped in both; sample 2 alone makes a stored period.
@@ -100,6 +100,7 @@ TEST_F(Trace, PressAndReleaseWithAndWithoutGlobalUpdate)
 {
     composantes({{0, {0.2, 0}}, {1, {1.0, 0}}, {3, {0.5, 0}}, {4, {-0.5, 0.1}}});
     commun::periode[10] = 0.8;
+    const auto somme = [](double x) { return 0.2 + std::sin(x) + 0.5 * std::sin(3 * x); };
     const std::vector<Segment> chaîne{{0, 0.2, 0, 0}, {0, 0.2, 1, 0.2}, {1, 0.2, 1.5, 0.2}};
     const struct { int16_t rang; double (*trace)(double); int rouge_en; } cas[] = {
         {0, nullptr, 0},  // the DC level: a flat red line
@@ -119,8 +120,7 @@ TEST_F(Trace, PressAndReleaseWithAndWithoutGlobalUpdate)
             else
                 segments(de_couleur(courbes(), rouge), {{0, 0.2, Form1::deux_pi, 0.2}}, rouge);
             if (maj == 0)  // the waveform and the stored period first, unless in a bulk update
-                courbe(de_couleur(courbes(), noir), [](double x) { return 0.2 + std::sin(x) + 0.5 * std::sin(3 * x); },
-                       noir);
+                courbe(de_couleur(courbes(), noir), somme, noir);
             EXPECT_EQ(de_couleur(courbes(), magenta).size(), maj ? 0u : 4091u);
             EXPECT_EQ(f->Picture2->foreColor(), QColor(noir));
             segments(diagramme(), chaîne, noir, c.rouge_en);
