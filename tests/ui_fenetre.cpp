@@ -104,8 +104,15 @@ TEST_F(Fenetre, RankColumns)
     for (int i : {0, 1, 7, 50}) {
         SCOPED_TRACE(i);
         QGroupBox* cadre = f->Frame1[i];
-        // Every column at 755 twips from the previous one: rank 50 runs from 37750 to 38485.
-        EXPECT_LE(écart(en_twips(cadre), QRect(755 * i, 0, 735, 2835)), un_pixel);
+        // Every column at 755 twips from the previous one, in the panel's client
+        // area, inside its border: rank 50 runs from 37750 to 38485.
+        const QPoint origine = f->Picture4->clientRect().topLeft();
+        EXPECT_EQ(origine, QPoint(2, 2));
+        EXPECT_LE(écart(en_twips(cadre).translated(-15 * origine), QRect(755 * i, 0, 735, 2835)), un_pixel);
+        if (i == 0) {
+            EXPECT_EQ(cadre->geometry().topLeft(), origine);
+        }
+        EXPECT_LE(cadre->geometry().right(), f->Picture4->clientRect().right());
         // Name, container and visibility: only the DC column lacks its phase controls.
         const std::tuple<QWidget*, QWidget*, const char*, bool> membres[] = {
             {cadre, f->Picture4, "Frame1", true},        {f->Amplit[i], cadre, "Amplit", true},
