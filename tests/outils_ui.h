@@ -8,7 +8,11 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <ostream>
 #include <vector>
+
+// Texts in test failures, readable.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 // The primitives of one colour in a layer, in drawing order.
 inline std::vector<Surface::Primitive> de_couleur(const std::vector<Surface::Primitive>& couche, QRgb c)
