@@ -10,11 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
-
-const QRgb rouge = qRgb(255, 0, 0);
-constexpr double pi_ = 3.141592654;
 
 struct Glissement : ::testing::Test {
     void SetUp() override
@@ -24,64 +23,46 @@ struct Glissement : ::testing::Test {
         f = std::make_unique<Form1>();
         f->show();
     }
-    void TearDown() override { commun::periode.fill(0.0); }
-
-    // A pixel point of a strip for a position in its user units; the other
-    // coordinate in the middle of the strip.
-    static QPointF sur_bar(Surface* s, double y) { return {s->toPixels(0, 0).x() + s->clientRect().width() / 2.0, s->toPixels(0, y).y()}; }
-    static QPointF sur_bar_deg(Surface* s, double x) { return {s->toPixels(x, 0).x(), QRectF(s->rect()).center().y()}; }
-
-    // Press, moves with the buttons held, release, each one event.
-    void appuyer(Surface* s, QPointF p, Qt::MouseButton b = Qt::LeftButton) { souris_sur(s, QEvent::MouseButtonPress, p, b, b); }
-    void glisser(Surface* s, QPointF p, Qt::MouseButtons b = Qt::LeftButton) { souris_sur(s, QEvent::MouseMove, p, Qt::NoButton, b); }
-    void relâcher(Surface* s, QPointF p, Qt::MouseButton b = Qt::LeftButton) { souris_sur(s, QEvent::MouseButtonRelease, p, b); }
-
-    int rouges_sur_picture2() const { return static_cast<int>(de_couleur(f->Picture2->overlay(), rouge).size()); }
+    // The pixel point of a strip at a position in its user units (x on a
+    // phase strip, y on an amplitude strip), mid-strip the other way.
+    static QPointF point(Surface* s, double v)
+    {
+        const QPointF milieu = QRectF(s->rect()).center();
+        return s->scaleWidth() == 360 ? QPointF(s->toPixels(v, 0).x(), milieu.y()) : QPointF(milieu.x(), s->toPixels(0, v).y());
+    }
+    static void envoyer(Surface* s, QEvent::Type t, double v, Qt::MouseButton b = Qt::LeftButton, Qt::MouseButtons boutons = Qt::LeftButton)
+    {
+        souris_sur(s, t, point(s, v), b, t == QEvent::MouseButtonRelease ? Qt::NoButton : boutons);
+    }
+    int rouges_sur_picture2() const { return static_cast<int>(de_couleur(f->Picture2->overlay(), qRgb(255, 0, 0)).size()); }
 
     std::unique_ptr<Form1> f;
 };
 
-TEST_F(Glissement, AmplitudeFromThePointersHeightSnappedAndLimited)
+TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEven)
 {
-    // Rank 3 by presses: within one unit of an end the pointer snaps to it;
-    // halves round to even.
-    const std::pair<double, const char*> presses[] = {{0.6, "100"}, {99.5, "0"}, {50.5, "50"}, {51.5, "48"}, {30, "70"}};
-    for (auto [y, texte] : presses) {
-        SCOPED_TRACE(y);
-        const QPointF p = sur_bar(f->bar[3], y);
-        appuyer(f->bar[3], p);
-        EXPECT_EQ(f->Amplit[3]->text(), texte);
-        EXPECT_EQ(f->glissement, -1);
-        relâcher(f->bar[3], p);
+    // A press at the first position, left-button moves to the others, each
+    // with the text expected in the box; then the release.
+    const std::tuple<Surface*, QLineEdit*, std::vector<std::pair<double, QString>>> drags[] = {
+        {f->bar[3], f->Amplit[3], {{0.6, "100"}}}, {f->bar[3], f->Amplit[3], {{99.5, "0"}}},
+        {f->bar[3], f->Amplit[3], {{50.5, "50"}}}, {f->bar[3], f->Amplit[3], {{51.5, "48"}}},
+        {f->bar[0], f->Amplit[0], {{150, "-50"}, {250, "-100"}, {-20, "100"}, {199.4, "-100"}, {100.5, "0"}}},
+        {f->bar_deg[5], f->déphas[5], {{44.5, "44"}, {200, "180"}, {-181.2, "-180"}, {-0.4, "0"}, {-90.5, "-90"}}},
+    };
+    for (const auto& [bande, boîte, positions] : drags) {
+        for (std::size_t k = 0; k < positions.size(); ++k) {
+            SCOPED_TRACE(bande->objectName().toStdString() + " at " + std::to_string(positions[k].first));
+            envoyer(bande, k ? QEvent::MouseMove : QEvent::MouseButtonPress, positions[k].first);
+            EXPECT_EQ(boîte->text(), positions[k].second);
+            EXPECT_EQ(f->glissement, -1);
+        }
+        envoyer(bande, QEvent::MouseButtonRelease, positions.back().first);
         EXPECT_EQ(f->glissement, 0);
     }
-    EXPECT_DOUBLE_EQ(commun::composantes[3].amplitude, 0.7);
-    EXPECT_EQ(f->bleu[3]->userTop(), 30.f);
-
-    // The DC strip, dragged beyond both ends: from +100 to -100.
-    Surface* dc = f->bar[0];
-    appuyer(dc, sur_bar(dc, 150));
-    EXPECT_EQ(f->Amplit[0]->text(), "-50");
-    for (auto [y, texte] : {std::pair{250.0, "-100"}, {-20.0, "100"}, {199.4, "-100"}, {100.5, "0"}}) {
-        glisser(dc, sur_bar(dc, y));
-        EXPECT_EQ(f->Amplit[0]->text(), texte) << y;
-    }
-    relâcher(dc, sur_bar(dc, 100.5));
-    EXPECT_EQ(f->glissement, 0);
-    EXPECT_EQ(commun::composantes[0].amplitude, 0.0);
-}
-
-TEST_F(Glissement, PhaseFromThePointersAbscissaLimitedToHalfATurn)
-{
-    Surface* s = f->bar_deg[5];
-    appuyer(s, sur_bar_deg(s, 44.5));
-    EXPECT_EQ(f->déphas[5]->text(), "44");
-    for (auto [x, texte] : {std::pair{200.0, "180"}, {-181.2, "-180"}, {-0.4, "0"}, {-90.5, "-90"}}) {
-        glisser(s, sur_bar_deg(s, x));
-        EXPECT_EQ(f->déphas[5]->text(), texte) << x;
-    }
-    relâcher(s, sur_bar_deg(s, -90.5));
-    EXPECT_NEAR(commun::composantes[5].déphas, -90 * pi_ / 180, 1e-12);
+    // What the change handlers made of the last texts.
+    EXPECT_EQ(std::tuple(commun::composantes[3].amplitude, commun::composantes[0].amplitude, f->bleu[3]->userTop()),
+              std::tuple(0.48, 0.0, 52.f));
+    EXPECT_NEAR(commun::composantes[5].déphas, -90 * 3.141592654 / 180, 1e-12);
     EXPECT_EQ(f->bleu_deg[5]->userLeft(), -90.f);
 }
 
@@ -90,83 +71,65 @@ TEST_F(Glissement, OnlyTheLeftButtonDragsAndALevelPointerWritesNothing)
     Surface* s = f->bar[2];
     int écritures = 0;
     QObject::connect(f->Amplit[2], &QLineEdit::textChanged, [&] { ++écritures; });
-
-    // A right press counts as a left one, but a move with the right button
-    // held changes nothing; the release still ends the drag.
-    appuyer(s, sur_bar(s, 30), Qt::RightButton);
-    EXPECT_EQ(f->Amplit[2]->text(), "70");
-    glisser(s, sur_bar(s, 80), Qt::RightButton);
-    glisser(s, sur_bar(s, 80), Qt::LeftButton | Qt::RightButton);
-    EXPECT_EQ(f->Amplit[2]->text(), "70");
-    relâcher(s, sur_bar(s, 80), Qt::RightButton);
+    // A right press counts as a left one; moves with the right button, with
+    // two buttons or with none change nothing (but the hint).
+    envoyer(s, QEvent::MouseButtonPress, 30, Qt::RightButton, Qt::RightButton);
+    envoyer(s, QEvent::MouseMove, 80, Qt::NoButton, Qt::RightButton);
+    envoyer(s, QEvent::MouseMove, 80, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
+    envoyer(s, QEvent::MouseButtonRelease, 80, Qt::RightButton);
     EXPECT_EQ(f->glissement, 0);
-    // A move without a button only shows the hint.
     f->Label3->setText("x");
-    glisser(s, sur_bar(s, 10), Qt::NoButton);
-    EXPECT_EQ(f->Amplit[2]->text(), "70");
+    envoyer(s, QEvent::MouseMove, 10, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(std::pair(f->Amplit[2]->text(), écritures), std::pair(QString("70"), 1));
     EXPECT_EQ(f->Label3->text(), "Action sur l'amplitude du rang 2.");
-    EXPECT_EQ(écritures, 1);
 
-    // Held level with the bar's top, the pointer leaves a typed fraction.
+    // Held level with the bar's top (67), the pointer leaves a typed fraction.
     f->Amplit[4]->setText("33.4");
-    appuyer(f->bar[4], sur_bar(f->bar[4], 67));
-    glisser(f->bar[4], sur_bar(f->bar[4], 67.4));
-    glisser(f->bar[4], sur_bar(f->bar[4], 66.6));
+    for (double y : {67.0, 67.4, 66.6})
+        envoyer(f->bar[4], y == 67 ? QEvent::MouseButtonPress : QEvent::MouseMove, y);
     EXPECT_EQ(f->Amplit[4]->text(), "33.4");
-    glisser(f->bar[4], sur_bar(f->bar[4], 66.4));
+    envoyer(f->bar[4], QEvent::MouseMove, 66.4);
     EXPECT_EQ(f->Amplit[4]->text(), "34");
-    relâcher(f->bar[4], sur_bar(f->bar[4], 66.4));
 }
 
 TEST_F(Glissement, TheRanksTraceFollowsThePointerOnScreenAndGoesAtTheRelease)
 {
     f->Amplit[1]->setText("50");
     Surface* s = f->bar[3];
-    // What the window shows, after the pending repaints.
     auto écran = [&] {
         QCoreApplication::processEvents();
         return f->screen()->grabWindow(f->winId()).toImage();
     };
-    // Pixels of a colour on Picture2 as the window shows it.
-    auto sur_l_écran = [&](QRgb c) {
-        const QImage image = écran();
-        const QRect zone(f->Picture2->mapTo(f.get(), QPoint(0, 0)), f->Picture2->size());
+    auto rouges_à_l_écran = [&] {
+        const QImage image = écran().copy(QRect(f->Picture2->mapTo(f.get(), QPoint(0, 0)), f->Picture2->size()));
         int n = 0;
-        for (int y = zone.top(); y <= zone.bottom(); ++y)
-            for (int x = zone.left(); x <= zone.right(); ++x)
-                n += image.pixel(x, y) == c;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == qRgb(255, 0, 0);
         return n;
     };
-    appuyer(s, sur_bar(s, 60));
-    EXPECT_EQ(f->Amplit[3]->text(), "40");
-    const int première = rouges_sur_picture2();
-    EXPECT_GE(première, 1024);  // the rank's sweep, in red
-    EXPECT_GT(sur_l_écran(rouge), 0);
-    // Each move redraws the waveform and the trace: one trace at a time.
-    glisser(s, sur_bar(s, 20));
-    EXPECT_EQ(rouges_sur_picture2(), première);
-    // The pointer leaves the strip, pressed through the window: the implicit
-    // grab keeps the drag, limited to the strip.
-    relâcher(s, sur_bar(s, 20));
-    const QPoint dedans = sur_bar(s, 20).toPoint();
-    souris_en(s, QEvent::MouseButtonPress, dedans, Qt::LeftButton, Qt::LeftButton);
-    souris_en(s, QEvent::MouseMove, {s->width() * 3.0, -400.0}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(f->Amplit[3]->text(), "100");
-    EXPECT_EQ(rouges_sur_picture2(), première);
-    souris_en(s, QEvent::MouseMove, {-200, 900}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(f->Amplit[3]->text(), "0");
-    souris_en(s, QEvent::MouseMove, {s->width() * 3.0, -400.0}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_DOUBLE_EQ(commun::composantes[3].amplitude, 1.0);
-    // The bar shows on screen at the top of the strip.
-    const QPoint haut = s->mapTo(f.get(), QPoint(s->clientRect().center().x(), s->clientRect().top()));
-    EXPECT_EQ(écran().pixel(haut), qRgb(128, 128, 255));
+    envoyer(s, QEvent::MouseButtonPress, 60);
+    const int trace = rouges_sur_picture2();
+    EXPECT_GE(trace, 1024);  // the rank's sweep, in red
+    EXPECT_GT(rouges_à_l_écran(), 0);
+    envoyer(s, QEvent::MouseMove, 20);
+    EXPECT_EQ(rouges_sur_picture2(), trace);  // redrawn, not added to
+    envoyer(s, QEvent::MouseButtonRelease, 20);
 
-    souris_en(s, QEvent::MouseButtonRelease, {s->width() * 3.0, -400.0}, Qt::LeftButton);
-    EXPECT_EQ(f->glissement, 0);
-    EXPECT_EQ(rouges_sur_picture2(), 0);
-    EXPECT_EQ(sur_l_écran(rouge), 0);
-    // After the drag, a typed value no longer draws the trace.
-    f->Amplit[3]->setText("20");
+    // Pressed through the window, the strip keeps the pointer beyond its
+    // ends (the implicit grab), limited to the strip.
+    souris_en(s, QEvent::MouseButtonPress, point(s, 20).toPoint(), Qt::LeftButton, Qt::LeftButton);
+    for (auto [p, texte] : {std::pair{QPointF(-200, 900), "0"}, {QPointF(s->width() * 3.0, -400), "100"}}) {
+        souris_en(s, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+        EXPECT_EQ(f->Amplit[3]->text(), texte);
+    }
+    EXPECT_EQ(rouges_sur_picture2(), trace);
+    const QPoint haut = s->mapTo(f.get(), QPoint(s->clientRect().center().x(), s->clientRect().top()));
+    EXPECT_EQ(écran().pixel(haut), qRgb(128, 128, 255));  // the bar up to the top
+
+    souris_en(s, QEvent::MouseButtonRelease, {s->width() * 3.0, -400}, Qt::LeftButton);
+    EXPECT_EQ(std::tuple(f->glissement, rouges_sur_picture2(), rouges_à_l_écran()), std::tuple(0, 0, 0));
+    f->Amplit[3]->setText("20");  // typing after the drag draws no trace
     EXPECT_EQ(rouges_sur_picture2(), 0);
 }
 

@@ -62,27 +62,15 @@ TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
     const std::tuple<QWidget*, bool, QString> survols[] = {
         {f->Amplit[3], false, "Saisie de l'amplitude du rang 3."},
         {f->Amplit[0], false, "Saisie de la valeur de la composante continue."},
-        {f->déphas[2], false, "Saisie du déphasage du rang 2."},
-        {f->degré[2], false, ""},
-        {f->Command3[1], false, "Tracé du rang 1."},
-        {f->Command3[0], false, "Tracé de la composante continue."},
+        {f->déphas[2], false, "Saisie du déphasage du rang 2."},      {f->degré[2], false, ""},
+        {f->Command3[1], false, "Tracé du rang 1."},                   {f->Command3[0], false, "Tracé de la composante continue."},
         {f->bar[0], false, "Action sur  la valeur de la composante continue"},
-        {f->bar[4], false, "Action sur l'amplitude du rang 4."},
-        {f->bar_deg[3], false, "Action sur le déphasage du rang 3."},
-        {f->Command1, false, "Animer le tracé."},
-        {f->Command2, false, "Initialiser le graphique."},
-        {f->Command4, false, "Finir le tracé."},
-        {f->Label1, false, sur_frame3},
-        {f->Label2[0], false, sur_frame2},
-        {f->Label2[1], false, sur_frame2},
-        {f->Label3, false, ""},
-        {f->Picture1, false, ""},
-        {f->Picture2, false, "Tracé manuel d'une période."},
-        {f->Frame1[2], true, ""},
-        {f->Frame2, true, sur_frame2},
-        {f->Frame3, true, sur_frame3},
-        {f->Frame4, true, "Choix d'un signal."},
-        {f.get(), true, ""},
+        {f->bar_deg[3], false, "Action sur le déphasage du rang 3."},  {f->Command1, false, "Animer le tracé."},
+        {f->Command2, false, "Initialiser le graphique."},             {f->Command4, false, "Finir le tracé."},
+        {f->Label1, false, sur_frame3},  {f->Label2[0], false, sur_frame2},  {f->Label2[1], false, sur_frame2},
+        {f->Label3, false, ""},          {f->Picture1, false, ""},  {f->Picture2, false, "Tracé manuel d'une période."},
+        {f->Frame1[2], true, ""},        {f->Frame2, true, sur_frame2},      {f->Frame3, true, sur_frame3},
+        {f->Frame4, true, "Choix d'un signal."},                        {f.get(), true, ""},
     };
     for (auto [w, nu, texte] : survols) {
         SCOPED_TRACE(w->objectName().toStdString());
@@ -171,12 +159,11 @@ TEST_F(Indications, AboutBoxShowsSevenLinesAndChangesNothing)
     f->Amplit[2]->setText("25");
     f->Label3->setText("avant");
     const auto calque = f->Picture2->overlay().size();
+    // The modal box is read, then closed with its OK button, from the event
+    // loop it runs.
     QString titre, texte;
-    int boutons = -1;
+    int boutons = -1, essais = 0;
     QMessageBox::Icon icône = QMessageBox::Information;
-    // The box is modal: it is read, then closed with its OK button, from the
-    // event loop it runs.
-    int essais = 0;
     QTimer minuterie;
     QObject::connect(&minuterie, &QTimer::timeout, [&] {
         auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -186,14 +173,8 @@ TEST_F(Indications, AboutBoxShowsSevenLinesAndChangesNothing)
             return;
         }
         minuterie.stop();
-        titre = boîte->windowTitle();
-        texte = boîte->text();
-        boutons = static_cast<int>(boîte->buttons().size());
-        icône = boîte->icon();
-        if (QAbstractButton* ok = boîte->button(QMessageBox::Ok))
-            ok->click();
-        else
-            boîte->reject();
+        std::tie(titre, texte, boutons, icône) = std::tuple(boîte->windowTitle(), boîte->text(), boîte->buttons().size(), boîte->icon());
+        boîte->button(QMessageBox::Ok) ? boîte->button(QMessageBox::Ok)->click() : boîte->reject();
     });
     minuterie.start(5);
     souris(f->Command5, QEvent::MouseButtonPress);
@@ -210,10 +191,8 @@ TEST_F(Indications, AboutBoxShowsSevenLinesAndChangesNothing)
     EXPECT_TRUE(lignes[4].startsWith(' ') && lignes[4].contains("example.org"));
     EXPECT_TRUE(lignes[6].contains("FFT") && lignes[6].contains("@example.org"));
     // Nothing changed behind it.
-    EXPECT_EQ(f->Amplit[2]->text(), "25");
-    EXPECT_EQ(commun::composantes[2].amplitude, 0.25);
-    EXPECT_EQ(f->Label3->text(), "avant");
-    EXPECT_EQ(f->Picture2->overlay().size(), calque);
+    EXPECT_EQ(std::tuple(f->Amplit[2]->text(), commun::composantes[2].amplitude, f->Label3->text(), f->Picture2->overlay().size()),
+              std::tuple(QString("25"), 0.25, QString("avant"), calque));
 }
 
 }  // namespace
