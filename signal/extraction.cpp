@@ -7,6 +7,7 @@
 #include "app/texte.h"
 #include "signal/calcul/extraction.h"
 #include "signal/fft/fft.h"
+#include "signal/transformation.h"
 #include "widgets/controls.h"
 
 #include <QLineEdit>
@@ -14,18 +15,16 @@
 
 #include <algorithm>
 
-namespace {
-
-// The transform, with the error box when the size is not a power of two.
-void transformer(QWidget* parent, int32_t n, std::span<const double> re, std::span<const double> im,
-                 std::span<double> sortie_re, std::span<double> sortie_im, bool inverse)
+bool transformer(QWidget* parent, int32_t NumSamples, std::span<const double> SamplesRe,
+                 std::span<const double> SamplesIm, std::span<double> SpectrumRe, std::span<double> SpectrumIm,
+                 bool Inverse)
 {
-    if (!fft::Fourier(n, re, im, sortie_re, sortie_im, inverse))
-        QMessageBox::critical(parent, QString::fromUtf8(fft::titre_erreur),
-                              QString::fromStdString(fft::texte_erreur(n)));
+    if (fft::Fourier(NumSamples, SamplesRe, SamplesIm, SpectrumRe, SpectrumIm, Inverse))
+        return true;
+    QMessageBox::critical(parent, QString::fromUtf8(fft::titre_erreur),
+                          QString::fromStdString(fft::texte_erreur(NumSamples)));
+    return false;
 }
-
-}  // namespace
 
 void Form1::analyser_periode()
 {

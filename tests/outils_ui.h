@@ -3,7 +3,13 @@
 
 #include "widgets/surface.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -56,3 +62,34 @@ inline void souris_en(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton 
 
 // The same at the centre of the control.
 inline void survoler(QWidget* w) { souris_en(w, QEvent::MouseMove, QRectF(w->rect()).center()); }
+
+// Picks an item of a drop-down list as a user does: opens its popup, moves
+// to the item and presses Return, even when it is the one already shown.
+inline void choisir(QComboBox* liste, int index)
+{
+    liste->showPopup();
+    QAbstractItemView* vue = liste->view();
+    vue->setCurrentIndex(vue->model()->index(index, 0));
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(vue, &e);
+}
+
+// What the window shows of a control, read from the window's backing store
+// (a repaint that was never asked for is not there).
+inline QImage à_l_écran(QWidget* w)
+{
+    QWidget* fenêtre = w->window();
+    const QImage tout = QGuiApplication::primaryScreen()->grabWindow(fenêtre->winId()).toImage();
+    return tout.copy(QRect(w->mapTo(fenêtre, QPoint(0, 0)), w->size()));
+}
+
+// Pixels of one colour that the window shows of a control.
+inline int pixels(QWidget* w, QRgb c)
+{
+    const QImage img = à_l_écran(w);
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += (img.pixel(x, y) & 0xFFFFFF) == (c & 0xFFFFFF);
+    return n;
+}

@@ -100,15 +100,16 @@ TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine)
 {
     commun::composantes[0].amplitude = 0.4;
     appuyer(fenêtre->Command1);
-    for (const Prim& p : traînée()) {
-        EXPECT_EQ(p.x1, 0.0);
-        EXPECT_EQ(p.x2, 0.0);
-        EXPECT_EQ(p.y1, 0.4);
-        EXPECT_EQ(p.y2, 0.4);
-    }
+    const auto t = traînée();
+    ASSERT_EQ(t.size(), 1024u);
+    for (const Prim& p : t)
+        EXPECT_EQ(std::tuple(p.x1, p.y1, p.x2, p.y2), std::tuple(0.0, 0.4, 0.0, 0.4));
     EXPECT_TRUE(de_couleur(fenêtre->Picture1->overlay(), qRgb(0, 0, 0)).empty());
-    for (const Prim& p : fenêtre->Picture2->overlay())
-        EXPECT_EQ(p.y2, 0.4);
+    const auto& courbe = fenêtre->Picture2->overlay();
+    ASSERT_EQ(courbe.size(), 1025u);
+    for (const Prim& p : courbe)
+        EXPECT_EQ(std::pair(p.y1, p.y2), std::pair(0.4, 0.4));
+    EXPECT_NEAR(courbe.back().x2, Form1::deux_pi, 1e-9);
 }
 
 TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn)
@@ -235,10 +236,37 @@ TEST_F(Animation, HugeAmplitudesAnimateToTheEnd)
     commun::composantes[1] = {1e308, 0.0};
     commun::composantes[2] = {1e308, 1.0};  // the chain overflows
     appuyer(fenêtre->Command1);
-    fenêtre->Picture1->grab();
-    fenêtre->Picture2->grab();
     EXPECT_EQ(fenêtre->position, 0);
     EXPECT_GT(fenêtre->angle1, Form1::limite_animation);
+    // The vectors leave the diagram; the waveform beyond the top of the plot
+    // is not drawn as garbage: the plots show their axes on the background.
+    QCoreApplication::processEvents();
+    for (Surface* s : {fenêtre->Picture1, fenêtre->Picture2}) {
+        EXPECT_GT(pixels(s, qRgb(255, 255, 0)), 0);
+        EXPECT_GT(pixels(s, s->backColor().rgb()), s->width() * s->height() / 2);
+    }
+}
+
+// The waveform drawn frame by frame reaches the screen while the animation
+// runs: halfway, the left half of the plot shows it and the right half not.
+TEST_F(Animation, FramesReachTheScreen)
+{
+    rang1_unité();
+    int gauche = -1, droite = -1;
+    quand([this] { return fenêtre->angle1 > Form1::deux_pi / 2; },
+          [this, &gauche, &droite] {
+              QCoreApplication::processEvents();
+              const QImage img = à_l_écran(fenêtre->Picture2);
+              const int milieu = static_cast<int>(fenêtre->Picture2->toPixels(Form1::deux_pi / 2 + 0.1, 0).x());
+              gauche = droite = 0;
+              for (int y = 0; y < img.height(); ++y)
+                  for (int x = 0; x < img.width(); ++x)
+                      (x < milieu ? gauche : droite) += img.pixel(x, y) == qRgb(0, 0, 0);
+          });
+    appuyer(fenêtre->Command1);
+    EXPECT_GT(gauche, 100);
+    EXPECT_EQ(droite, 0);
+    EXPECT_GT(pixels(fenêtre->Picture1, rose), 100);
 }
 
 }  // namespace

@@ -218,6 +218,17 @@ TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
                                {-fmax, fmax, fmax, -fmax}, {0, 0, float(infinite), float(notANumber)}};
     for (const auto& sc : scales) {
         s.setScale(sc[0], sc[1], sc[2], sc[3]);
-        EXPECT_EQ(count(image(), yellow, s.foreColor().rgb(), s.backColor().rgb()), clientArea);
+        const QImage img = image();
+        EXPECT_EQ(count(img, yellow, s.foreColor().rgb(), s.backColor().rgb()), clientArea) << sc[2];
+        // A scale of zero size puts everything on the corner of the client area.
+        if (sc[2] == 0 && sc[3] == 0) {
+            EXPECT_EQ(img.pixel(2, 2), s.foreColor().rgb());
+        }
+        EXPECT_EQ(s.overlay().size(), 3u);
     }
+    // Back to a usable scale, everything drawn shows again.
+    s.setScale(-1, 1, 2, -2);
+    const QImage après = image();
+    EXPECT_EQ(après.pixel(2, 52), yellow);
+    EXPECT_EQ(après.pixel(152, 27), s.foreColor().rgb());
 }

@@ -212,7 +212,10 @@ void Surface::setBackColor(QColor c)
 
 void Surface::add(Primitive p)
 {
-    (m_persistent ? m_persistentLayer : m_overlay).push_back(p);
+    if (m_persistent)
+        m_persistentLayer.push_back(p);
+    else
+        addToOverlay(p);
     if (m_dirty == rect())
         return;  // the whole surface is to be painted already
     // Only the pixels the primitive may touch need painting again.
@@ -228,6 +231,32 @@ void Surface::add(Primitive p)
     const double t = std::clamp(std::min(ay, by), c.top() - 1.0, c.bottom() + 1.0);
     const double b = std::clamp(std::max(ay, by), c.top() - 1.0, c.bottom() + 1.0);
     invalidate(QRect(QPoint(pixelOf(l) - 1, pixelOf(t) - 1), QPoint(pixelOf(r) + 1, pixelOf(b) + 1)).intersected(c));
+}
+
+// Drawing the same things again and again over one spot (a pointer going to
+// and fro) must not make the overlay grow: what a new primitive hides for
+// good is dropped. An opaque box hides everything lying wholly inside it,
+// and a line or point hides an identical one drawn shortly before.
+void Surface::addToOverlay(const Primitive& p)
+{
+    if (p.kind == Primitive::Kind::Box) {
+        const double l = std::min(p.x1, p.x2), r = std::max(p.x1, p.x2);
+        const double t = std::min(p.y1, p.y2), b = std::max(p.y1, p.y2);
+        auto inside = [&](double x, double y) { return x >= l && x <= r && y >= t && y <= b; };
+        std::erase_if(m_overlay, [&](const Primitive& q) { return inside(q.x1, q.y1) && inside(q.x2, q.y2); });
+    } else {
+        constexpr std::size_t recent = 64;
+        const std::size_t n = m_overlay.size();
+        for (std::size_t i = n; i > n - std::min(n, recent); --i) {
+            const Primitive& q = m_overlay[i - 1];
+            if (q.x1 == p.x1 && q.y1 == p.y1 && q.x2 == p.x2 && q.y2 == p.y2 && q.kind == p.kind
+                && q.color == p.color) {
+                m_overlay.erase(m_overlay.begin() + static_cast<std::ptrdiff_t>(i - 1));
+                break;
+            }
+        }
+    }
+    m_overlay.push_back(p);
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, std::optional<QColor> color)

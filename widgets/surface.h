@@ -8,7 +8,8 @@
 // Layers: while persistent drawing is on, drawing goes into the persistent
 // layer; while it is off, into the overlay. cls() with persistent drawing off
 // and refresh() empty the overlay; cls() with persistent drawing on empties
-// both layers. A repaint by the window system never erases anything.
+// both layers. A repaint by the window system never erases anything. The
+// overlay drops what a later primitive hides for good (see addToOverlay).
 
 #include <QColor>
 #include <QWidget>
@@ -106,6 +107,7 @@ private:
     };
     const Mapping& mapping() const;
     void add(Primitive p);
+    void addToOverlay(const Primitive& p);
     // Asks for a repaint of `r` unless it is already asked for since the
     // last paint; a whole-surface repaint when `r` is null.
     void invalidate(const QRect& r = QRect());
