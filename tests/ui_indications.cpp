@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -42,16 +41,6 @@ struct Indications : ::testing::Test {
     QString indication() const { return f->Label3->text(); }
 
     std::unique_ptr<Form1> f;
-};
-
-// Counts the paint events of a widget.
-struct Peintures : QObject {
-    int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        n += e->type() == QEvent::Paint;
-        return false;
-    }
 };
 
 TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
@@ -103,8 +92,16 @@ TEST_F(Indications, FromOneRanksBoxToTheNextAndTheLabelWrittenOnlyOnAChange)
     EXPECT_EQ(indication(), "Saisie de l'amplitude du rang 3.");
     survoler(f->Amplit[4]);
     EXPECT_EQ(indication(), "Saisie de l'amplitude du rang 4.");
+    // Moves within the box leave the label alone: not even repainted.
     QCoreApplication::processEvents();
-    Peintures peintures;
+    struct Compteur : QObject {
+        int n = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            n += e->type() == QEvent::Paint;
+            return false;
+        }
+    } peintures;
     f->Label3->installEventFilter(&peintures);
     for (QPointF p : {QPointF(2, 2), QPointF(5, 6), QPointF(8, 3)})
         souris_en(f->Amplit[4], QEvent::MouseMove, p);
@@ -162,21 +159,14 @@ TEST_F(Indications, AboutBoxShowsSevenLinesAndChangesNothing)
     // The modal box is read, then closed with its OK button, from the event
     // loop it runs.
     QString titre, texte;
-    int boutons = -1, essais = 0;
+    int boutons = -1;
     QMessageBox::Icon icône = QMessageBox::Information;
-    QTimer minuterie;
-    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+    QTimer::singleShot(0, [&] {
         auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!boîte) {
-            if (++essais > 200)
-                QApplication::exit(1);
-            return;
-        }
-        minuterie.stop();
+        ASSERT_NE(boîte, nullptr);
         std::tie(titre, texte, boutons, icône) = std::tuple(boîte->windowTitle(), boîte->text(), boîte->buttons().size(), boîte->icon());
         boîte->button(QMessageBox::Ok) ? boîte->button(QMessageBox::Ok)->click() : boîte->reject();
     });
-    minuterie.start(5);
     souris(f->Command5, QEvent::MouseButtonPress);
     souris(f->Command5, QEvent::MouseButtonRelease);
 
