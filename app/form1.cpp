@@ -10,11 +10,14 @@
 #include "widgets/pictures.h"
 #include "widgets/surface.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QToolTip>
 
 
 namespace {
@@ -74,6 +77,18 @@ Form1::Form1()
         " left: 6px; top: -7px; padding: 0px 1px; }"));
     resize(en_pixels(12030), en_pixels(6945));
     construire_contrôles();
+    // Tooltips and the lists' popups are windows of their own, which do not
+    // inherit fonts: give them the window's and their list's. (A list
+    // without a font of its own would get the style's font for lists rather
+    // than the window's.)
+    QToolTip::setFont(font());
+    for (QComboBox* liste : findChildren<QComboBox*>()) {
+        if (!liste->testAttribute(Qt::WA_SetFont))
+            liste->setFont(font());
+        QFont police_liste = liste->font();
+        police_liste.setResolveMask(QFont::AllPropertiesResolved);  // not "inherit"
+        liste->view()->setFont(police_liste);
+    }
     Form_Load();
     Form_Resize();
 }

@@ -3,6 +3,8 @@
 #   scripts/sinuvia.sh run    install what is missing, build, start the program
 #   scripts/sinuvia.sh test   install what is missing, build, run every test
 #   scripts/sinuvia.sh bench  install what is missing, build, run the benchmarks
+#   scripts/sinuvia.sh package  install what is missing, build the Debian
+#                             package (build/sinuvia_VERSION_ARCH.deb)
 # Optional: BUILD_DIR (default: build) and extra CMake arguments in CMAKE_ARGS.
 set -euo pipefail
 
@@ -10,7 +12,8 @@ mode=${1:-run}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation)
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation
+          qt6-translations-l10n dpkg-dev file desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -35,11 +38,19 @@ fi
 
 # shellcheck disable=SC2086
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
-cmake --build "$build"
 
 case "$mode" in
-run)   exec "$build/sinuvia" ;;
-test)  ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ;;
-bench) exec "$build/bench/sinuvia_bench" ;;
-*)     echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+run)   cmake --build "$build" --target sinuvia
+       exec "$build/sinuvia" ;;
+test)  cmake --build "$build"
+       ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ;;
+bench) cmake --build "$build"
+       exec "$build/bench/sinuvia_bench" ;;
+package)
+       # The program and its icons; dpkg-shlibdeps computes the library
+       # dependencies. The package lands in the build folder.
+       cmake --build "$build" --target sinuvia sinuvia_icons
+       (cd "$build" && cpack -G DEB)
+       ls "$build"/sinuvia_*.deb ;;
+*)     echo "usage: $0 run|test|bench|package" >&2; exit 2 ;;
 esac

@@ -12,33 +12,26 @@ constexpr double nan_ = std::numeric_limits<double>::quiet_NaN();
 constexpr double inf_ = std::numeric_limits<double>::infinity();
 
 TEST(ValeurTexte, Table) {
+    const std::string zéros(100000, '0');
     const struct { std::string texte; double attendu; } cas[] = {
-        {"12.5", 12.5}, {"1 2 . 5", 12.5}, {"\t-\n3.25 ", -3.25}, {"+7", 7}, {"-.5", -0.5},
-        {"007", 7}, {"1.2.3", 1.2}, {"12abc", 12}, {"1,5", 1}, {"--5", 0},
+        {"12.5", 12.5}, {"1 2 . 5", 12.5}, {"\t-\n3.25 ", -3.25}, {"+7", 7}, {"-.5", -0.5}, {"007", 7}, {"1.2.3", 1.2},
+        {"12abc", 12}, {"1,5", 1}, {"--5", 0},
         // exponents: E or D, either case, optional sign, digits optional
         {"1e3", 1000}, {"2D2", 200}, {"2d-1", 0.2}, {"1E+2", 100}, {"1 e 2", 100}, {"1e", 1}, {"5e+x", 5},
-        // &H and &O: non-negative integers; a sign before & is not part of a number
-        {"&H1F", 31}, {"&hff", 255}, {"& h 1 0", 16}, {"&O17", 15}, {"&o8", 0}, {"&H", 0},
-        {"&H1G", 1}, {"&H1.8", 1}, {"&Q5", 0}, {"-&H10", 0}, {"&H-1", 0}, {"0x10", 0},
-        // no number
-        {"", 0}, {"   ", 0}, {"-", 0}, {"+", 0}, {".", 0}, {"-.", 0}, {"abc", 0}, {"e5", 0},
-        // never infinite nor NaN
-        {"1e400", 0}, {"-1e400", 0}, {"1e-400", 0}, {"nan", 0}, {"inf", 0}, {"-inf", 0},
-        {"1e99999999999999999999", 0}, {"1.7976931348623157e308", 1.7976931348623157e308},
+        // &H and &O: non-negative integers; a sign before & is not read
+        {"&H1F", 31}, {"&hff", 255}, {"& h 1 0", 16}, {"&O17", 15}, {"&o8", 0}, {"&H", 0}, {"&H1G", 1},
+        {"&H1.8", 1}, {"&Q5", 0}, {"-&H10", 0}, {"&H-1", 0}, {"0x10", 0},
+        // no number, and never infinite nor NaN
+        {"", 0}, {"   ", 0}, {"-", 0}, {"+", 0}, {".", 0}, {"-.", 0}, {"abc", 0}, {"e5", 0}, {"1e400", 0}, {"-1e400", 0},
+        {"1e-400", 0}, {"nan", 0}, {"inf", 0}, {"-inf", 0}, {"1e99999999999999999999", 0},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
         // correct rounding of ties, and of digits beyond the kept ones
-        {"9007199254740993", 9007199254740992.0},
-        {"9007199254740993." + std::string(900, '0') + "1", 9007199254740994.0},
-        {"&H20000000000001", 9007199254740992.0},
-        {"&H1000000000000081", std::ldexp(1.0, 60) + std::ldexp(1.0, 8)},
+        {"9007199254740993", 9007199254740992.0}, {"9007199254740993." + std::string(900, '0') + "1", 9007199254740994.0},
+        {"&H20000000000001", 9007199254740992.0}, {"&H1000000000000081", std::ldexp(1.0, 60) + std::ldexp(1.0, 8)},
         {"&HFFFFFFFFFFFFFFFF", std::ldexp(1.0, 64)},
         // very long texts
-        {"1" + std::string(100000, '0'), 0},
-        {"0." + std::string(100000, '0') + "1", 0},
-        {std::string(100000, '0') + "5", 5},
-        {"1" + std::string(100000, '0') + "e-100000", 1},
-        {std::string(100000, ' ') + "7", 7},
-        {"&H" + std::string(400, 'F'), 0},
-        {"&O" + std::string(100000, '0') + "10", 8},
+        {"1" + zéros, 0}, {"0." + zéros + "1", 0}, {zéros + "5", 5}, {"1" + zéros + "e-100000", 1},
+        {std::string(100000, ' ') + "7", 7}, {"&H" + std::string(400, 'F'), 0}, {"&O" + zéros + "10", 8},
     };
     for (const auto& c : cas) {
         const double v = valeur_texte(c.texte);
@@ -47,47 +40,36 @@ TEST(ValeurTexte, Table) {
     }
 }
 
-TEST(Arrondi, HalvesToEvenOnTheShownValue) {
+TEST(Arrondi, HalvesToEvenOnTheShownValueNeverNegativeZeroNorNonFinite) {
     const struct { double valeur; int décimales; double attendu; } cas[] = {
-        {2.5, 0, 2}, {3.5, 0, 4}, {0.5, 0, 0}, {1.5, 0, 2}, {50.5, 0, 50}, {51.5, 0, 52},
-        {-2.5, 0, -2}, {-3.5, 0, -4}, {2.4999, 0, 2}, {2.5000001, 0, 3}, {0.6, 0, 1},
-        {0.25, 1, 0.2}, {0.35, 1, 0.4}, {0.45, 1, 0.4}, {-0.45, 1, -0.4},
-        {0.125, 2, 0.12}, {0.375, 2, 0.38}, {-0.125, 2, -0.12}, {2.675, 2, 2.68}, {1.005, 2, 1},
-        {9.995, 2, 10}, {0.006, 2, 0.01}, {0.0004, 2, 0}, {16.666 / 50 * 100, 2, 33.33},
-        {12.5, -1, 12}, {1e300, 2, 1e300}, {1e20, 0, 1e20}, {0.1 + 0.2, 15, 0.1 + 0.2},
+        {2.5, 0, 2}, {3.5, 0, 4}, {0.5, 0, 0}, {1.5, 0, 2}, {50.5, 0, 50}, {51.5, 0, 52}, {-2.5, 0, -2}, {-3.5, 0, -4},
+        {2.4999, 0, 2}, {2.5000001, 0, 3}, {0.6, 0, 1}, {0.25, 1, 0.2}, {0.35, 1, 0.4}, {0.45, 1, 0.4}, {-0.45, 1, -0.4},
+        {0.125, 2, 0.12}, {0.375, 2, 0.38}, {-0.125, 2, -0.12}, {2.675, 2, 2.68}, {1.005, 2, 1}, {9.995, 2, 10},
+        {0.006, 2, 0.01}, {0.0004, 2, 0}, {16.666 / 50 * 100, 2, 33.33}, {12.5, -1, 12}, {1e300, 2, 1e300},
+        {1e20, 0, 1e20}, {0.1 + 0.2, 15, 0.1 + 0.2},
+        {-0.4, 0, 0}, {-0.001, 2, 0}, {-0.0, 0, 0}, {nan_, 0, 0}, {inf_, 0, 0}, {-inf_, 0, 0},
     };
-    for (const auto& c : cas)
-        EXPECT_EQ(arrondi(c.valeur, c.décimales), c.attendu) << c.valeur << " to " << c.décimales;
-}
-
-TEST(Arrondi, ZeroAndNonFinite) {
-    for (double v : {-0.4, -0.001, -0.0, nan_, inf_, -inf_}) {
-        const double r = arrondi(v, v == -0.001 ? 2 : 0);
-        EXPECT_EQ(r, 0.0) << v;
-        EXPECT_FALSE(std::signbit(r)) << v;
+    for (const auto& c : cas) {
+        const double r = arrondi(c.valeur, c.décimales);
+        EXPECT_EQ(r, c.attendu) << c.valeur << " to " << c.décimales;
+        EXPECT_FALSE(std::signbit(r) && r == 0) << c.valeur << " to " << c.décimales;
     }
 }
 
-TEST(NombreTexte, GeneralFormat) {
+TEST(NombreTexte, GeneralFormatReadingBackAsShown) {
     const struct { double valeur; char séparateur; const char* attendu; } cas[] = {
-        {12.5, ',', "12,5"}, {12.5, '.', "12.5"}, {100, ',', "100"}, {-0.3, '.', "-0.3"},
-        {33.33, ',', "33,33"}, {0.1 + 0.2, '.', "0.3"}, {-1234.5, ',', "-1234,5"},
-        {2.0 / 3, '.', "0.666666666666667"}, {123456789012345, '.', "123456789012345"},
-        {0.0001, '.', "0.0001"}, {1e20, '.', "1E+20"}, {1.5e-7, ',', "1,5E-07"}, {1e15, '.', "1E+15"},
-        {999999999999999.9, '.', "1E+15"}, {-1.25e300, '.', "-1.25E+300"},
-        {0.0, ',', "0"}, {-0.0, ',', "0"}, {nan_, '.', "0"}, {inf_, '.', "0"}, {-inf_, '.', "0"},
+        {12.5, ',', "12,5"}, {12.5, '.', "12.5"}, {100, ',', "100"}, {-0.3, '.', "-0.3"}, {33.33, ',', "33,33"},
+        {0.1 + 0.2, '.', "0.3"}, {-1234.5, ',', "-1234,5"}, {2.0 / 3, '.', "0.666666666666667"},
+        {123456789012345, '.', "123456789012345"}, {0.0001, '.', "0.0001"}, {1e20, '.', "1E+20"},
+        {1.5e-7, ',', "1,5E-07"}, {1e15, '.', "1E+15"}, {999999999999999.9, '.', "1E+15"},
+        {-1.25e300, '.', "-1.25E+300"}, {0.0, ',', "0"}, {-0.0, ',', "0"}, {nan_, '.', "0"}, {inf_, '.', "0"},
+        {-inf_, '.', "0"}, {-1.5e-7, '.', "-1.5E-07"},
     };
-    for (const auto& c : cas) EXPECT_EQ(nombre_texte(c.valeur, c.séparateur), c.attendu) << c.valeur;
-}
-
-TEST(NombreTexte, RoundedValuesShowAsExpected) {
-    // A percentage that rounds to zero must show "0", never "-0".
-    EXPECT_EQ(nombre_texte(arrondi(-0.001, 2), ','), "0");
-    EXPECT_EQ(nombre_texte(arrondi(16.666 / 50 * 100, 2), ','), "33,33");
-    EXPECT_EQ(nombre_texte(arrondi(2.675, 2)), "2.68");
-    // What is shown reads back as the same shown value.
-    for (double v : {12.5, -0.3, 2.0 / 3, 1e20, 1.5e-7, -123456.789})
-        EXPECT_EQ(nombre_texte(valeur_texte(nombre_texte(v))), nombre_texte(v));
+    for (const auto& c : cas) {
+        EXPECT_EQ(nombre_texte(c.valeur, c.séparateur), c.attendu) << c.valeur;
+        // With the default separator, what is shown reads back as the same shown value.
+        EXPECT_TRUE(c.séparateur != '.' || nombre_texte(valeur_texte(nombre_texte(c.valeur))) == c.attendu) << c.valeur;
+    }
 }
 
 }  // namespace

@@ -1,272 +1,214 @@
 // The animation driven by real presses and releases of its button.
 
-#include "app/commun.h"
-#include "app/form1.h"
-#include "tests/outils_ui.h"
+#include "tests/outils_compacts.h"
 #include "widgets/controls.h"
-#include "widgets/surface.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
-#include <memory>
 
 namespace {
 
-using Prim = Surface::Primitive;
-constexpr double pas = 4 * (Form1::deux_pi / 4096);
-const QRgb rose = qRgb(255, 150, 150);
+constexpr double pas = 4 * (Form1::deux_pi / 4096);  // one frame
 
-void appuyer(QWidget* w) { souris(w, QEvent::MouseButtonPress); }
-void relâcher(QWidget* w) { souris(w, QEvent::MouseButtonRelease); }
-
-// Runs `action` once, on the first pass through the event loop at which
-// `condition` holds (checked on every pass while the animation runs).
+// Runs `action` once, on the first pass through the event loop at which `condition` holds.
 void quand(std::function<bool()> condition, std::function<void()> action)
 {
     auto* t = new QTimer;
     t->setInterval(0);
     QObject::connect(t, &QTimer::timeout, [t, condition, action] {
-        if (!condition())
-            return;
-        t->stop();
-        t->deleteLater();
-        action();
+        if (condition()) {
+            t->stop();
+            t->deleteLater();
+            action();
+        }
     });
     t->start();
 }
 
-class Animation : public ::testing::Test {
-protected:
+struct Animation : AvecFenêtre {
     void SetUp() override
     {
-        commun::composantes.fill({});
-        commun::periode.fill(0.0);
-        fenêtre = std::make_unique<Form1>();
-        fenêtre->show();
-        // No pacing: the frames follow each other as fast as they can.
-        fenêtre->durée_passe = 0;
-        fenêtre->durée_image = 0;
+        AvecFenêtre::SetUp();
+        f->durée_passe = f->durée_image = 0;  // no pacing: frames as fast as they can
+        commun::composantes[1] = {1.0, 0.0};
     }
-    void rang1_unité() { commun::composantes[1] = {1.0, 0.0}; }
-    std::vector<Prim> traînée() const { return de_couleur(fenêtre->Picture1->persistentLayer(), rose); }
-    std::unique_ptr<Form1> fenêtre;
+    void appuyer(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonPress); }
+    void relâcher(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonRelease); }
+    // A trail of 1024 segments, each ending where the next one starts, on a circle of this radius.
+    void traînée_entière(double rayon)
+    {
+        const auto t = traînée();
+        ASSERT_EQ(t.size(), 1024u);
+        for (size_t k = 0; k < t.size(); ++k) {
+            EXPECT_NEAR(std::hypot(t[k].x1, t[k].y1), rayon, 1e-9) << k;
+            EXPECT_TRUE(k == 0 || std::pair(t[k].x2, t[k].y2) == std::pair(t[k - 1].x1, t[k - 1].y1)) << k;
+        }
+    }
 };
 
 TEST_F(Animation, OnePeriodOfFramesWithATrailClosingIntoACircle)
 {
-    rang1_unité();
     commun::periode[100] = 0.5;
-    appuyer(fenêtre->Command1);  // runs the whole animation while held
-
-    EXPECT_EQ(fenêtre->position, 0);
-    EXPECT_GT(fenêtre->angle1, Form1::limite_animation);
-    EXPECT_NEAR(fenêtre->angle1, 1025 * pas, 1e-9);
-
-    // One trail segment per frame on the unit circle, each starting where the
-    // previous one ended, the first of zero length, the last back at (1, 0).
+    appuyer();  // runs the whole animation while held
+    EXPECT_EQ(f->position, 0);
+    EXPECT_NEAR(f->angle1, 1025 * pas, 1e-9);  // past the limit
+    // The first segment of zero length, the last back at (1, 0); the last frame's vector stays.
+    ASSERT_NO_FATAL_FAILURE(traînée_entière(1.0));
     const auto t = traînée();
-    ASSERT_EQ(t.size(), 1024u);
-    EXPECT_EQ(std::make_pair(t[0].x1, t[0].y1), std::make_pair(t[0].x2, t[0].y2));
-    for (size_t k = 0; k < t.size(); ++k) {
-        EXPECT_NEAR(std::hypot(t[k].x1, t[k].y1), 1.0, 1e-9);
-        if (k > 0) {
-            EXPECT_EQ(std::make_pair(t[k].x2, t[k].y2), std::make_pair(t[k - 1].x1, t[k - 1].y1));
-        }
-    }
-    EXPECT_NEAR(t.back().x1, 1.0, 1e-6);
-    EXPECT_NEAR(t.back().y1, 0.0, 1e-6);
-    // The last frame's vector stays on screen.
-    EXPECT_EQ(de_couleur(fenêtre->Picture1->overlay(), qRgb(0, 0, 0)).size(), 1u);
-
-    // The waveform: a point at (0, y1), then sin(angle) up to 2π', over the
-    // stored period in magenta.
-    const auto& o = fenêtre->Picture2->overlay();
-    EXPECT_EQ(de_couleur(o, qRgb(255, 0, 255)).size(), 4091u);
-    const auto courbe = de_couleur(o, qRgb(0, 0, 0));
+    EXPECT_EQ(xy(t[0]), (Segment{t[0].x2, t[0].y2, t[0].x1, t[0].y1}));
+    EXPECT_NEAR(std::hypot(t.back().x1 - 1, t.back().y1), 0.0, 1e-6);
+    EXPECT_EQ(de_couleur(diagramme(), noir).size(), 1u);
+    // The waveform: a point at (0, y1), then sin(angle) up to 2π', over the stored period in magenta.
+    EXPECT_EQ(de_couleur(courbes(), magenta).size(), 4091u);
+    const auto courbe = de_couleur(courbes(), noir);
     ASSERT_EQ(courbe.size(), 1025u);
-    EXPECT_EQ(courbe[0].kind, Prim::Kind::Point);
-    EXPECT_EQ(courbe[0].x1, 0.0);
+    EXPECT_TRUE(courbe[0].kind == Prim::Kind::Point && courbe[0].x1 == 0.0);
     for (size_t k = 1; k < courbe.size(); ++k)
-        EXPECT_NEAR(courbe[k].y2, std::sin(k * pas), 1e-9);
+        EXPECT_NEAR(courbe[k].y2, std::sin(k * pas), 1e-9) << k;
     EXPECT_NEAR(courbe.back().x2, Form1::deux_pi, 1e-9);
+    // A new animation erases the old trail.
+    relâcher();
+    commun::composantes[1].amplitude = 0.5;
+    appuyer();
+    traînée_entière(0.5);
 }
 
 TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine)
 {
-    commun::composantes[0].amplitude = 0.4;
-    appuyer(fenêtre->Command1);
+    composantes({{0, {0.4, 0}}});
+    appuyer();
     const auto t = traînée();
     ASSERT_EQ(t.size(), 1024u);
     for (const Prim& p : t)
-        EXPECT_EQ(std::tuple(p.x1, p.y1, p.x2, p.y2), std::tuple(0.0, 0.4, 0.0, 0.4));
-    EXPECT_TRUE(de_couleur(fenêtre->Picture1->overlay(), qRgb(0, 0, 0)).empty());
-    const auto& courbe = fenêtre->Picture2->overlay();
-    ASSERT_EQ(courbe.size(), 1025u);
-    for (const Prim& p : courbe)
+        EXPECT_EQ(xy(p), (Segment{0.0, 0.4, 0.0, 0.4}));
+    EXPECT_TRUE(de_couleur(diagramme(), noir).empty());
+    ASSERT_EQ(courbes().size(), 1025u);
+    for (const Prim& p : courbes())
         EXPECT_EQ(std::pair(p.y1, p.y2), std::pair(0.4, 0.4));
-    EXPECT_NEAR(courbe.back().x2, Form1::deux_pi, 1e-9);
+    EXPECT_NEAR(courbes().back().x2, Form1::deux_pi, 1e-9);
 }
 
 TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn)
 {
-    rang1_unité();
-    fenêtre->HScroll2->setValue(3);
-    const long long avant = fenêtre->passes_animation;
-    appuyer(fenêtre->Command1);
-    // 1024 frames drawn and the 1025th pause before the angle test: 10 passes each.
-    EXPECT_EQ(fenêtre->passes_animation - avant, 1025 * 10);
-
-    // Moved during the pause of frame 500: that pause keeps 1·1 + 1 passes,
-    // the 524 that follow have 2·2 + 1.
-    fenêtre->HScroll2->setValue(1);
-    quand([&] { return fenêtre->position >= 500; }, [&] { fenêtre->HScroll2->setValue(2); });
-    const long long avant2 = fenêtre->passes_animation;
-    appuyer(fenêtre->Command1);
-    EXPECT_EQ(fenêtre->passes_animation - avant2, 501 * 2 + 524 * 5);
+    // 1024 frames drawn and the 1025th pause before the angle test: 3·3 + 1 passes each.
+    f->HScroll2->setValue(3);
+    long long avant = f->passes_animation;
+    appuyer();
+    EXPECT_EQ(f->passes_animation - avant, 1025 * 10);
+    // Moved during the pause of frame 500: that pause keeps 1·1 + 1 passes, the 524 after have 2·2 + 1.
+    f->HScroll2->setValue(1);
+    quand([&] { return f->position >= 500; }, [&] { f->HScroll2->setValue(2); });
+    avant = f->passes_animation;
+    appuyer();
+    EXPECT_EQ(f->passes_animation - avant, 501 * 2 + 524 * 5);
 }
 
 TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumes)
 {
-    rang1_unité();
-    double angle_en_pause = 0;
-    long long passes_en_pause = 0;
+    double angle = 0;
+    long long passes = 0;
     size_t traînée_en_pause = 0;
-    quand([&] { return fenêtre->position >= 300; }, [&] {
-        relâcher(fenêtre->Command1);
-        angle_en_pause = fenêtre->angle1;
-        passes_en_pause = fenêtre->passes_animation;
-        traînée_en_pause = traînée().size();
-        // While paused and nothing happens, the animation waits for events.
-        QTimer::singleShot(200, [&] {
-            EXPECT_EQ(fenêtre->angle1, angle_en_pause);
-            EXPECT_EQ(traînée().size(), traînée_en_pause);
-            EXPECT_LT(fenêtre->passes_animation - passes_en_pause, 10);
-            appuyer(fenêtre->Command1);  // resumes: returns at once
-            EXPECT_EQ(fenêtre->relâché, 0);
+    quand([&] { return f->position >= 300; }, [&] {
+        relâcher();
+        std::tie(angle, passes, traînée_en_pause) = std::tuple(f->angle1, f->passes_animation, traînée().size());
+        QTimer::singleShot(200, [&] {  // paused and nothing happens: waits for events
+            EXPECT_EQ(std::pair(f->angle1, traînée().size()), std::pair(angle, traînée_en_pause));
+            EXPECT_LT(f->passes_animation - passes, 10);
+            appuyer();  // resumes: returns at once
+            EXPECT_EQ(f->relâché, 0);
         });
     });
-    appuyer(fenêtre->Command1);
-
+    appuyer();
     EXPECT_GT(traînée_en_pause, 250u);
-    const auto t = traînée();
-    ASSERT_EQ(t.size(), 1024u);  // nothing restarted, nothing skipped
-    for (size_t k = 1; k < t.size(); ++k)
-        ASSERT_EQ(t[k].x2, t[k - 1].x1);  // unbroken
+    traînée_entière(1.0);  // nothing restarted, nothing skipped, unbroken
 }
 
 TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOver)
 {
-    rang1_unité();
     size_t traînée_après_fin = 99;
-    quand([&] { return fenêtre->position >= 200; }, [&] {
-        relâcher(fenêtre->Command1);
+    quand([&] { return f->position >= 200; }, [&] {
+        relâcher();
         QTimer::singleShot(0, [&] {
-            appuyer(fenêtre->Command4);
-            relâcher(fenêtre->Command4);  // "Finir le tracé."
+            appuyer(f->Command4);
+            relâcher(f->Command4);  // "Finir le tracé."
             traînée_après_fin = traînée().size();
-            EXPECT_EQ(fenêtre->position, 0);
-            EXPECT_EQ(de_couleur(fenêtre->Picture2->overlay(), qRgb(0, 0, 0)).size(), 1024u);
-            // The paused animation is still waiting; a press starts a new one.
-            QTimer::singleShot(0, [&] { appuyer(fenêtre->Command1); });
+            EXPECT_EQ(f->position, 0);
+            EXPECT_EQ(de_couleur(courbes(), noir).size(), 1024u);
+            QTimer::singleShot(0, [&] { appuyer(); });  // the paused one still waits; a press starts anew
         });
     });
-    appuyer(fenêtre->Command1);
-
+    appuyer();
     EXPECT_EQ(traînée_après_fin, 0u);
-    // Only the new animation drew: a whole trail and a whole waveform, and the
-    // paused one ended at its next angle test without drawing again.
+    // Only the new animation drew; the paused one ended at its next angle test without drawing.
     EXPECT_EQ(traînée().size(), 1024u);
-    EXPECT_EQ(de_couleur(fenêtre->Picture2->overlay(), qRgb(0, 0, 0)).size(), 1025u);
-    EXPECT_EQ(fenêtre->position, 0);
-}
-
-TEST_F(Animation, ANewAnimationErasesTheOldTrail)
-{
-    rang1_unité();
-    appuyer(fenêtre->Command1);
-    relâcher(fenêtre->Command1);
-    ASSERT_EQ(traînée().size(), 1024u);
-    commun::composantes[1].amplitude = 0.5;
-    appuyer(fenêtre->Command1);
-    const auto t = traînée();
-    ASSERT_EQ(t.size(), 1024u);
-    for (const Prim& p : t)
-        EXPECT_NEAR(std::hypot(p.x1, p.y1), 0.5, 1e-9);
+    EXPECT_EQ(de_couleur(courbes(), noir).size(), 1025u);
+    EXPECT_EQ(f->position, 0);
 }
 
 TEST_F(Animation, ClosingTheWindowEndsPausedAnimationsNestedOrNot)
 {
-    rang1_unité();
-    quand([&] { return fenêtre->position >= 50; }, [&] {
-        relâcher(fenêtre->Command1);
+    quand([&] { return f->position >= 50; }, [&] {
+        relâcher();
         QTimer::singleShot(0, [&] {
-            fenêtre->Command4_Click();  // position 0: the next press nests
-            quand([&] { return fenêtre->position >= 20; }, [&] {
-                relâcher(fenêtre->Command1);
-                QTimer::singleShot(20, [&] { fenêtre->close(); });
+            f->Command4_Click();  // position 0: the next press nests
+            quand([&] { return f->position >= 20; }, [&] {
+                relâcher();
+                QTimer::singleShot(20, [&] { f->close(); });
             });
-            appuyer(fenêtre->Command1);
+            appuyer();
         });
     });
-    appuyer(fenêtre->Command1);  // returns once both have ended
-    EXPECT_FALSE(fenêtre->isVisible());
+    appuyer();  // returns once both have ended
+    EXPECT_FALSE(f->isVisible());
     EXPECT_LT(traînée().size(), 1024u);
-    EXPECT_EQ(fenêtre->position, 0);
+    EXPECT_EQ(f->position, 0);
 }
 
 TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop)
 {
-    rang1_unité();
-    fenêtre->durée_image = 1.0 / 1024;  // the usual pace
-    QTimer::singleShot(0, [&] { appuyer(fenêtre->Command1); });
-    quand([&] { return fenêtre->position >= 30; }, [&] { fenêtre->close(); });
+    f->durée_image = 1.0 / 1024;  // the usual pace
+    QTimer::singleShot(0, [&] { appuyer(); });
+    quand([&] { return f->position >= 30; }, [&] { f->close(); });
     EXPECT_EQ(QCoreApplication::exec(), 0);  // returns: nothing keeps it running
-    EXPECT_FALSE(fenêtre->isVisible());
+    EXPECT_FALSE(f->isVisible());
     EXPECT_LT(traînée().size(), 1024u);
 }
 
 TEST_F(Animation, HugeAmplitudesAnimateToTheEnd)
 {
-    commun::composantes[0].amplitude = 1e308;
-    commun::composantes[1] = {1e308, 0.0};
-    commun::composantes[2] = {1e308, 1.0};  // the chain overflows
-    appuyer(fenêtre->Command1);
-    EXPECT_EQ(fenêtre->position, 0);
-    EXPECT_GT(fenêtre->angle1, Form1::limite_animation);
-    // The vectors leave the diagram; the waveform beyond the top of the plot
-    // is not drawn as garbage: the plots show their axes on the background.
+    composantes({{0, {1e308, 0}}, {1, {1e308, 0.0}}, {2, {1e308, 1.0}}});  // the chain overflows
+    appuyer();
+    EXPECT_EQ(f->position, 0);
+    EXPECT_GT(f->angle1, Form1::limite_animation);
+    // The vectors leave the diagram, the waveform leaves the plot: both show their axes on the background.
     QCoreApplication::processEvents();
-    for (Surface* s : {fenêtre->Picture1, fenêtre->Picture2}) {
-        EXPECT_GT(pixels(s, qRgb(255, 255, 0)), 0);
+    for (Surface* s : {f->Picture1, f->Picture2}) {
+        EXPECT_GT(pixels(s, jaune), 0);
         EXPECT_GT(pixels(s, s->backColor().rgb()), s->width() * s->height() / 2);
     }
 }
 
-// The waveform drawn frame by frame reaches the screen while the animation
-// runs: halfway, the left half of the plot shows it and the right half not.
+// Halfway through the animation, the left half of the plot shows the waveform and the right half not.
 TEST_F(Animation, FramesReachTheScreen)
 {
-    rang1_unité();
     int gauche = -1, droite = -1;
-    quand([this] { return fenêtre->angle1 > Form1::deux_pi / 2; },
-          [this, &gauche, &droite] {
-              QCoreApplication::processEvents();
-              const QImage img = à_l_écran(fenêtre->Picture2);
-              const int milieu = static_cast<int>(fenêtre->Picture2->toPixels(Form1::deux_pi / 2 + 0.1, 0).x());
-              gauche = droite = 0;
-              for (int y = 0; y < img.height(); ++y)
-                  for (int x = 0; x < img.width(); ++x)
-                      (x < milieu ? gauche : droite) += img.pixel(x, y) == qRgb(0, 0, 0);
-          });
-    appuyer(fenêtre->Command1);
+    quand([this] { return f->angle1 > Form1::deux_pi / 2; }, [&] {
+        QCoreApplication::processEvents();
+        const QImage img = à_l_écran(f->Picture2);
+        const int milieu = static_cast<int>(f->Picture2->toPixels(Form1::deux_pi / 2 + 0.1, 0).x());
+        gauche = droite = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                (x < milieu ? gauche : droite) += img.pixel(x, y) == noir;
+    });
+    appuyer();
     EXPECT_GT(gauche, 100);
     EXPECT_EQ(droite, 0);
-    EXPECT_GT(pixels(fenêtre->Picture1, rose), 100);
+    EXPECT_GT(pixels(f->Picture1, rose), 100);
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
+#include "tests/outils_ui.h"
 #include "widgets/controls.h"
 #include "widgets/pictures.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QEventLoop>
-#include <QImage>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -28,30 +25,25 @@ TEST(Pictures, CursorsAre32PixelsWithTheHotSpotOnTheTip)
         int farthest = -100, red = 0;
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x) {
-                if (opaque(img, x, y))
-                    farthest = std::max(farthest, x * dx + y * dy);
+                farthest = opaque(img, x, y) ? std::max(farthest, x * dx + y * dy) : farthest;
                 red += img.pixel(x, y) == qRgba(255, 0, 0, 255);
             }
         const QPoint hot = cursor.hotSpot();
-        EXPECT_TRUE(opaque(img, hot.x(), hot.y())) << dx << dy;
-        EXPECT_EQ(hot.x() * dx + hot.y() * dy, farthest) << dx << dy;
-        EXPECT_EQ(red > 50, dx == 0 || dy == 0) << dx << dy;  // the arrows are red, the pencil is not
+        // On a drawn pixel, at the tip; the arrows are red, the pencil is not.
+        EXPECT_EQ(std::tuple(opaque(img, hot.x(), hot.y()), hot.x() * dx + hot.y() * dy, red > 50),
+                  std::tuple(true, farthest, dx == 0 || dy == 0)) << dx << dy;
     }
 }
 
 TEST(Pictures, ButtonPicturesAndIcon)
 {
+    // Transparent corner, the triangle, and the bar of the second one.
     const QImage play = pictures::playPicture().toImage(), end = pictures::goToEndPicture().toImage();
-    EXPECT_EQ(play.size(), QSize(24, 23));
-    EXPECT_EQ(end.size(), QSize(32, 23));
-    for (const QImage* img : {&play, &end}) {
-        EXPECT_FALSE(opaque(*img, 0, 0));
-        EXPECT_TRUE(opaque(*img, 10, 11));  // inside the triangle
-    }
-    EXPECT_TRUE(opaque(end, 24, 11));  // the bar
-    EXPECT_FALSE(opaque(play, 22, 11));
-
-    // Runs of columns taller than the lowest (the baseline alone) are the bars.
+    EXPECT_EQ(std::tuple(play.size(), opaque(play, 0, 0), opaque(play, 10, 11), opaque(play, 22, 11)),
+              std::tuple(QSize(24, 23), false, true, false));
+    EXPECT_EQ(std::tuple(end.size(), opaque(end, 0, 0), opaque(end, 10, 11), opaque(end, 24, 11)),
+              std::tuple(QSize(32, 23), false, true, true));
+    // Runs of columns taller than the lowest (the baseline alone) are five bars, each shorter.
     const QIcon icon = pictures::windowIcon();
     for (int size : {16, 32}) {
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
@@ -89,8 +81,7 @@ TEST(PressButton, ReportsEveryButtonWithItsBitsEvenDuringANestedLoop)
         if (log.size() > 1)
             return;
         EXPECT_TRUE(b.isDown());  // shown pressed before the handler runs
-        // The rest comes while the first press's handler runs an event loop.
-        QEventLoop loop;
+        QEventLoop loop;  // the rest comes while the first press's handler runs an event loop
         QTimer::singleShot(0, &loop, [&] {
             send(QEvent::MouseButtonRelease, {10, 5}, Qt::LeftButton);
             EXPECT_TRUE(send(QEvent::MouseButtonPress, {2, 3}, Qt::RightButton, Qt::ShiftModifier));
@@ -103,12 +94,9 @@ TEST(PressButton, ReportsEveryButtonWithItsBitsEvenDuringANestedLoop)
         log.push_back({'e'});
     };
     send(QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton);
-    const std::vector<std::vector<int>> expected = {{'d', 1, 0, 150, 75}, {'u', 1, 0, 150, 75}, {'d', 2, 1, 30, 45},
-                                                    {'u', 2, 1, 30, 45},  {'d', 4, 6, 60, 15},  {'u', 4, 0, 60, 15},
-                                                    {'e'}};
-    EXPECT_EQ(log, expected);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(b.isDown());
+    EXPECT_EQ(log, (std::vector<std::vector<int>>{{'d', 1, 0, 150, 75}, {'u', 1, 0, 150, 75}, {'d', 2, 1, 30, 45},
+                                                  {'u', 2, 1, 30, 45}, {'d', 4, 6, 60, 15}, {'u', 4, 0, 60, 15}, {'e'}}));
+    EXPECT_EQ(std::pair(clicks, b.isDown()), std::pair(1, false));
 }
 
 TEST(ClickComboBox, ClicksOncePerSelection)
@@ -117,26 +105,17 @@ TEST(ClickComboBox, ClicksOncePerSelection)
     c.addItems({"un", "deux", "trois"});  // the first item becomes current
     int clicks = 0;
     c.onClick = [&] { ++clicks; };
-    auto pick = [&](int row) {  // in the open list, with the keyboard
-        c.showPopup();
-        c.view()->setCurrentIndex(c.model()->index(row, 0));
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(c.view(), &enter);
-    };
     c.setCurrentIndex(1);  // by the program: a change, then none
     c.setCurrentIndex(1);
     EXPECT_EQ(clicks, 1);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);  // on the closed list
     QApplication::sendEvent(&c, &down);
-    EXPECT_EQ(c.currentIndex(), 2);
-    EXPECT_EQ(clicks, 2);
-    pick(2);  // the current item again, then another one
-    pick(0);
-    EXPECT_EQ(c.currentIndex(), 0);
-    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(std::pair(c.currentIndex(), clicks), std::pair(2, 2));
+    choisir(&c, 2);  // the current item again, then another one
+    choisir(&c, 0);
+    EXPECT_EQ(std::pair(c.currentIndex(), clicks), std::pair(0, 4));
     c.setCurrentIndex(1);  // the same item picked right after a change by the program
-    pick(1);
-    EXPECT_EQ(clicks, 6);
+    choisir(&c, 1);
     c.clear();  // no item left: no click
     EXPECT_EQ(clicks, 6);
 }

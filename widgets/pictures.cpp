@@ -1,12 +1,13 @@
 #include "widgets/pictures.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <optional>
 
 namespace pictures {
@@ -26,11 +27,19 @@ T cached()
     return *value;
 }
 
-QImage blank(int w, int h)
+QImage blank(int w, int h, qreal ratio = 1)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(qRound(w * ratio), qRound(h * ratio), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(ratio);  // a painter on it draws in w x h units
     img.fill(Qt::transparent);
     return img;
+}
+
+// The pointers are drawn at the screens' device pixel ratio (2 on a screen
+// scaled 200 %), so that they keep their size and stay sharp.
+qreal pointerRatio()
+{
+    return qApp ? std::max<qreal>(1, qApp->devicePixelRatio()) : 1;
 }
 
 // --- pencil -----------------------------------------------------------------
@@ -39,7 +48,7 @@ const QPoint kPencilTip(1, 30);
 
 QCursor makePencil()
 {
-    QImage img = blank(32, 32);
+    QImage img = blank(32, 32, pointerRatio());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // Drawn lying along +x with the tip at the origin, then turned 45 degrees
@@ -83,7 +92,7 @@ const double kTipInset = kArrowPen / 2 + 0.05;
 template <typename Along>
 QCursor makeArrow(QPoint tip, Along along)
 {
-    QImage img = blank(32, 32);
+    QImage img = blank(32, 32, pointerRatio());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QPolygonF head({along(0, 0), along(20, -10), along(14, 0), along(20, 10)});
@@ -153,11 +162,13 @@ QPixmap makeGoToEnd()
     return QPixmap::fromImage(img);
 }
 
+}  // namespace
+
 // --- window icon ------------------------------------------------------------
 
 // Drawn on a 16 x 16 grid scaled by whole pixels, so that every size stays
 // crisp: a baseline and five bars, two cells wide, one cell apart.
-QPixmap makeSpectrum(int size)
+QImage spectrum(int size)
 {
     const int u = size / 16;
     QImage img = blank(size, size);
@@ -173,14 +184,16 @@ QPixmap makeSpectrum(int size)
     }
     p.fillRect(QRect(0, 14 * u, 16 * u, u), QColor(40, 40, 40));
     p.end();
-    return QPixmap::fromImage(img);
+    return img;
 }
+
+namespace {
 
 QIcon makeIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(makeSpectrum(size));
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(spectrum(size)));
     return icon;
 }
 

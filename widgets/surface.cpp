@@ -3,6 +3,7 @@
 #include "widgets/controls.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -291,20 +292,32 @@ void Surface::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    // Sunken border, two pixels wide all round the client area.
+    // The device pixel ratio, from the engine's device: while render()
+    // redirects the painting, the painter's own device is the widget, not
+    // the picture painted into.
+    const bool scaled = p.paintEngine()->paintDevice()->devicePixelRatioF() != 1.0;
+
+    // Sunken border, two pixels wide all round the client area. When scaled,
+    // each side is a filled row or column, whole device pixels at any ratio.
     const QRect r = rect();
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawLine(r.left(), r.top(), r.right(), r.top());
-    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-    p.setPen(palette().color(QPalette::Light));
-    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
-    p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-    p.setPen(palette().color(QPalette::Button));
-    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    auto side = [&p, scaled](int x1, int y1, int x2, int y2, const QColor& c) {
+        if (scaled) {
+            p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), c);
+        } else {
+            p.setPen(c);
+            p.drawLine(x1, y1, x2, y2);
+        }
+    };
+    const QColor mid = palette().color(QPalette::Mid), light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark), button = palette().color(QPalette::Button);
+    side(r.left(), r.top(), r.right(), r.top(), mid);
+    side(r.left(), r.top(), r.left(), r.bottom(), mid);
+    side(r.left(), r.bottom(), r.right(), r.bottom(), light);
+    side(r.right(), r.top(), r.right(), r.bottom(), light);
+    side(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1, dark);
+    side(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1, dark);
+    side(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1, button);
+    side(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1, button);
 
     const QRect c = clientRect();
     if (c.isEmpty())
@@ -319,14 +332,24 @@ void Surface::paintEvent(QPaintEvent* event)
     QVector<QLine> lines;
     QVector<QPoint> points;
     QRgb batchColor = 0;
+    // Lines and points are one pixel wide in device-independent pixels: on a
+    // screen scaled 200 % a square pen one unit wide through the pixels'
+    // centres covers exactly 2 x 2 device pixels per pixel, without smoothing.
     auto flush = [&] {
         if (lines.isEmpty() && points.isEmpty())
             return;
-        p.setPen(QPen(QColor(batchColor), 0));
+        if (scaled) {
+            p.setPen(QPen(QColor(batchColor), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.translate(0.5, 0.5);
+        } else {
+            p.setPen(QPen(QColor(batchColor), 0));
+        }
         if (!lines.isEmpty())
             p.drawLines(lines);
         if (!points.isEmpty())
             p.drawPoints(points);
+        if (scaled)
+            p.translate(-0.5, -0.5);
         lines.clear();
         points.clear();
     };

@@ -1,0 +1,96 @@
+#include "app/ligne_de_commande.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#ifndef SINUVIA_VERSION
+#define SINUVIA_VERSION "0"
+#endif
+
+namespace {
+
+// The options that QGuiApplication and QApplication take out of the command
+// line themselves, with a value or without one.
+const char* const options_de_qt_avec_valeur[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "name", "title", "style", "stylesheet"};
+const char* const options_de_qt_sans_valeur[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// The argument as the user typed it that names the option `nom`.
+QString tel_que_tapé(const QStringList& arguments, const QString& nom)
+{
+    for (const QString& a : arguments.mid(1)) {
+        if (!a.startsWith(QLatin1Char('-')))
+            continue;
+        const QString sans_tirets = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        if (sans_tirets == nom)
+            return a.section(QLatin1Char('='), 0, 0);
+    }
+    return (nom.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nom;
+}
+
+}  // namespace
+
+Commande lire_ligne_de_commande(const QStringList& arguments)
+{
+    // Our own -h and -v rather than addHelpOption() and addVersionOption(),
+    // whose descriptions are in English.
+    QCommandLineParser analyse;
+    analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption aide({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Affiche cette aide et quitte."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Affiche la version et quitte."));
+    analyse.addOption(aide);
+    analyse.addOption(version);
+    for (const char* nom : options_de_qt_avec_valeur) {
+        QCommandLineOption o(QString::fromLatin1(nom), QString(), QStringLiteral("valeur"));
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        analyse.addOption(o);
+    }
+    for (const char* nom : options_de_qt_sans_valeur) {
+        QCommandLineOption o(QString::fromLatin1(nom));
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        analyse.addOption(o);
+    }
+
+    const QString programme =
+        arguments.isEmpty() ? QStringLiteral("sinuvia") : QFileInfo(arguments.first()).fileName();
+    Commande c;
+    if (!analyse.parse(arguments.isEmpty() ? QStringList{programme} : arguments)) {
+        const QStringList inconnues = analyse.unknownOptionNames();
+        c.code = 2;
+        c.erreur = (inconnues.isEmpty()
+                        ? QStringLiteral("%1 : %2").arg(programme, QStringLiteral("ligne de commande incorrecte"))
+                        : QStringLiteral("%1 : option inconnue « %2 »")
+                              .arg(programme, tel_que_tapé(arguments, inconnues.first())))
+                   + QStringLiteral(" (voir %1 --help)\n").arg(programme);
+        return c;
+    }
+    if (analyse.isSet(aide)) {
+        c.code = 0;
+        c.sortie = QStringLiteral(
+                       "Utilisation : %1 [option]\n"
+                       "\n"
+                       "Sinuvia : décomposition en série de Fourier des signaux périodiques.\n"
+                       "Sans option, ouvre la fenêtre principale.\n"
+                       "\n"
+                       "Options :\n"
+                       "  -h, --help     Affiche cette aide et quitte.\n"
+                       "  -v, --version  Affiche la version et quitte.\n")
+                       .arg(programme);
+        return c;
+    }
+    if (analyse.isSet(version)) {
+        c.code = 0;
+        c.sortie = QStringLiteral("Sinuvia " SINUVIA_VERSION "\n");
+        return c;
+    }
+    if (!analyse.positionalArguments().isEmpty()) {
+        c.code = 2;
+        c.erreur = QStringLiteral("%1 : argument inattendu « %2 » (voir %1 --help)\n")
+                       .arg(programme, analyse.positionalArguments().first());
+        return c;
+    }
+    return c;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The program's command line: --help and --version, in French; anything else
+// is refused.
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for.
+struct Commande {
+    static constexpr int continuer = -1;
+    int code = continuer;  // exit status, or `continuer` to start the window
+    QString sortie;        // to print on the standard output
+    QString erreur;        // to print on the standard error
+};
+
+// `arguments`: the program's name, then its arguments, as main() gets them,
+// before the application object exists (so that --help and --version need no
+// display). Qt's own options (-platform, -style, -reverse...) are let through
+// for the application object to take.
+Commande lire_ligne_de_commande(const QStringList& arguments);
