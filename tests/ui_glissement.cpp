@@ -1,27 +1,17 @@
 // Dragging the amplitude and phase strips with real mouse events.
 
-#include "app/commun.h"
-#include "app/form1.h"
-#include "tests/outils_ui.h"
+#include "tests/outils_compacts.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Glissement : ::testing::Test {
-    void SetUp() override
-    {
-        commun::composantes.fill({});
-        commun::periode.fill(0.0);
-        f = std::make_unique<Form1>();
-        f->show();
-    }
+struct Glissement : AvecFenêtre {
     // The pixel point of a strip at a position in its user units (x on a
     // phase strip, y on an amplitude strip), mid-strip the other way.
     static QPointF point(Surface* s, double v)
@@ -33,9 +23,7 @@ struct Glissement : ::testing::Test {
     {
         souris_sur(s, t, point(s, v), b, t == QEvent::MouseButtonRelease ? Qt::NoButton : boutons);
     }
-    int rouges_sur_picture2() const { return static_cast<int>(de_couleur(f->Picture2->overlay(), qRgb(255, 0, 0)).size()); }
-
-    std::unique_ptr<Form1> f;
+    int rouges_sur_picture2() const { return static_cast<int>(de_couleur(courbes(), rouge).size()); }
 };
 
 TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEven)
@@ -98,7 +86,7 @@ TEST_F(Glissement, TheRanksTraceFollowsThePointerOnScreenAndGoesAtTheRelease)
     // What the window shows, once the repaints asked for have run.
     auto rouges_à_l_écran = [&] {
         QCoreApplication::processEvents();
-        return pixels(f->Picture2, qRgb(255, 0, 0));
+        return pixels(f->Picture2, rouge);
     };
     envoyer(s, QEvent::MouseButtonPress, 60);
     const int trace = rouges_sur_picture2();

@@ -1,8 +1,6 @@
 // The hint line under real pointer moves, the reset button and the about box.
 
-#include "app/commun.h"
-#include "app/form1.h"
-#include "tests/outils_ui.h"
+#include "tests/outils_compacts.h"
 #include "widgets/controls.h"
 
 #include <QApplication>
@@ -14,20 +12,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <memory>
 
 namespace {
 
-struct Indications : ::testing::Test {
-    void SetUp() override
-    {
-        commun::composantes.fill({});
-        commun::periode.fill(0.0);
-        f = std::make_unique<Form1>();
-        f->show();
-    }
-    void TearDown() override { commun::periode.fill(0.0); }
-
+struct Indications : AvecFenêtre {
     // A point of w that no child covers (its bare area).
     static QPoint point_nu(QWidget* w)
     {
@@ -39,8 +27,6 @@ struct Indications : ::testing::Test {
         return {};
     }
     QString indication() const { return f->Label3->text(); }
-
-    std::unique_ptr<Form1> f;
 };
 
 TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
