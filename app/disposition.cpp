@@ -8,6 +8,7 @@
 #include "widgets/surface.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QScrollBar>
 
@@ -34,7 +35,7 @@ void Form1::resizeEvent(QResizeEvent*)
 void Form1::Form_Resize()
 {
     redimensionné = 0;
-    if (largeur_extérieure() < largeur_ignorée)
+    if (isMinimized() || largeur_extérieure() < largeur_ignorée)
         return;
 
     // The minimum outer size is kept by the window system through the
@@ -45,6 +46,13 @@ void Form1::Form_Resize()
                         std::max(0, en_pixels(hauteur_minimale) - cadre_h));
     if (minimumSize() != minimum)
         setMinimumSize(minimum);
+    // A window system that ignores it (or none at all) may still make the
+    // window smaller: set the outer size back. Each change lays the window
+    // out again and redraws it, inside the call, before this pass goes on.
+    if (largeur_extérieure() <= largeur_minimale)
+        resize(minimum.width(), height());
+    if (hauteur_extérieure() <= hauteur_minimale)
+        resize(width(), minimum.height());
 
     const int W = largeur_client(), H = hauteur_client();
     const int hauteur_hscroll = 255, hauteur_bande = 2955;
@@ -109,6 +117,18 @@ void Form1::closeEvent(QCloseEvent* e)
     int16_t annuler = 0;
     Form_Unload(annuler);
     e->accept();
+}
+
+// Restored from minimized: laid out and redrawn again, which also clears the
+// animation's trail.
+void Form1::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange)
+        return;
+    const auto* changement = static_cast<QWindowStateChangeEvent*>(e);
+    if (changement->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
+        Form_Resize();
 }
 
 void Form1::showEvent(QShowEvent*)

@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QToolTip>
 
-#include <memory>
 
 namespace {
 
@@ -31,21 +30,25 @@ QString nom_élément(const char* tableau, int i)
 }
 
 // Change and scroll events of a scroll bar: Scroll while the thumb is dragged,
-// Change for every other change of value and at the end of a drag.
+// Change for every other change of value and at the end of every drag, even
+// one that ends on the value it started from.
 void relier_défilement(QScrollBar* barre, std::function<void()> change, std::function<void()> défilement)
 {
-    auto valeur_au_début = std::make_shared<int>(0);
-    QObject::connect(barre, &QScrollBar::sliderPressed, [barre, valeur_au_début] { *valeur_au_début = barre->value(); });
     QObject::connect(barre, &QScrollBar::valueChanged, [barre, change, défilement](int) {
         if (barre->isSliderDown())
             défilement();
         else
             change();
     });
-    QObject::connect(barre, &QScrollBar::sliderReleased, [barre, change, valeur_au_début] {
-        if (barre->value() != *valeur_au_début)
-            change();
-    });
+    QObject::connect(barre, &QScrollBar::sliderReleased, change);
+}
+
+// The rank columns lie in the panel's client area, inside its border, like
+// the scales and shapes of any drawing surface.
+void placer_colonne(Surface* panneau, QGroupBox* cadre, int gauche)
+{
+    placer(cadre, gauche, 0, Form1::largeur_colonne, 2835);
+    cadre->move(cadre->pos() + panneau->clientRect().topLeft());
 }
 
 QScrollBar* barre_défilement(Qt::Orientation o, QWidget* parent, const char* nom, int min, int max, int valeur)
@@ -203,7 +206,7 @@ void Form1::construire_colonne(int i)
     cadre->setObjectName(nom_élément("Frame1", i));
     cadre->setFont(police(QStringLiteral("Arial"), 6.75));
     cadre->setTitle(QStringLiteral("Frame1"));
-    placer(cadre, 0, 0, largeur_colonne, 2835);
+    placer_colonne(Picture4, cadre, 0);
 
     auto* amplitude = Amplit[i] = new QLineEdit(QStringLiteral("0"), cadre);
     amplitude->setObjectName(nom_élément("Amplit", i));
@@ -286,7 +289,7 @@ void Form1::Form_Load()
         bar_deg[i]->setToolTip(QStringLiteral("Action sur le déphasage du rang %1.").arg(rang));
         Command3[i]->setToolTip(QStringLiteral("Tracé du rang %1.").arg(rang));
         Command3[i]->setText(QString());
-        placer(Frame1[i], (largeur_colonne + écart_colonnes) * i, 0, largeur_colonne, 2835);
+        placer_colonne(Picture4, Frame1[i], (largeur_colonne + écart_colonnes) * i);
         Frame1[i]->setTitle(QStringLiteral("Rang:") + rang);
     }
 

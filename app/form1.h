@@ -147,6 +147,21 @@ public:
 
     // Hint line, reset and about box (edit/indications.cpp).
     void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Amplit_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void déphas_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void degré_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Command1_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Command2_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Command3_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Command4_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Frame1_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Frame2_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Frame3_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Frame4_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Label1_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Label2_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Label3_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Picture1_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void Picture4_Click();
     void Command2_Click();
     void Command5_Click();
@@ -170,6 +185,7 @@ protected:
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
     void showEvent(QShowEvent*) override;
+    void changeEvent(QEvent*) override;
 
 private:
     void tracer_periode();
@@ -180,6 +196,8 @@ private:
     void relier_signaux();
     void relier_glissement();
     void relier_indications();
+    // The hint line shows `texte`; the label is written only when it differs.
+    void indiquer(const QString& texte);
     void construire_contrôles();
     void construire_colonne(int i);
     void relier_évènements();

@@ -2,25 +2,18 @@
 // diagram and the stored period, then the repaint of both plots, at the
 // designed window size and at 1400 x 800 pixels.
 
-#include "app/commun.h"
 #include "app/form1.h"
+#include "bench/signal_de_test.h"
 #include "widgets/surface.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 namespace {
 
 void TraceEtPeriode(benchmark::State& state, bool grande)
 {
-    commun::composantes.fill({});
-    commun::periode.fill(0.0);
-    for (int i = 1; i <= 50; ++i)
-        commun::composantes[i] = {1.0 / i, 0.05 * i};
-    for (int i = 0; i <= 4096; ++i)
-        commun::periode[i] = std::sin(i * (Form1::deux_pi / 4096)) + 0.2 * std::sin(7 * i * (Form1::deux_pi / 4096));
+    remplir_signal_de_test();
 
     Form1 fenêtre;
     fenêtre.show();

@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -104,8 +107,15 @@ TEST_F(Fenetre, RankColumns)
     for (int i : {0, 1, 7, 50}) {
         SCOPED_TRACE(i);
         QGroupBox* cadre = f->Frame1[i];
-        // Every column at 755 twips from the previous one: rank 50 runs from 37750 to 38485.
-        EXPECT_LE(écart(en_twips(cadre), QRect(755 * i, 0, 735, 2835)), un_pixel);
+        // Every column at 755 twips from the previous one, in the panel's client
+        // area, inside its border: rank 50 runs from 37750 to 38485.
+        const QPoint origine = f->Picture4->clientRect().topLeft();
+        EXPECT_EQ(origine, QPoint(2, 2));
+        EXPECT_LE(écart(en_twips(cadre).translated(-15 * origine), QRect(755 * i, 0, 735, 2835)), un_pixel);
+        if (i == 0) {
+            EXPECT_EQ(cadre->geometry().topLeft(), origine);
+        }
+        EXPECT_LE(cadre->geometry().right(), f->Picture4->clientRect().right());
         // Name, container and visibility: only the DC column lacks its phase controls.
         const std::tuple<QWidget*, QWidget*, const char*, bool> membres[] = {
             {cadre, f->Picture4, "Frame1", true},        {f->Amplit[i], cadre, "Amplit", true},
@@ -208,6 +218,65 @@ TEST_F(Fenetre, LayoutAndTimeAxisAfterResizes)
     EXPECT_FALSE(de_couleur(f->Picture2->overlay(), magenta).empty());
     EXPECT_TRUE(f->close());  // closing is never refused
     EXPECT_FALSE(f->isVisible());
+}
+
+TEST_F(Fenetre, AThumbDragEndingOnItsStartValueShowsTheStoredPeriodAgain)
+{
+    commun::periode.fill(0.5);
+    f->VScroll1_Change();
+    QScrollBar* b = f->VScroll1;
+    QStyleOptionSlider o;
+    o.initFrom(b);
+    o.orientation = Qt::Vertical;
+    o.minimum = b->minimum(), o.maximum = b->maximum();
+    o.sliderPosition = o.sliderValue = b->value();
+    o.singleStep = b->singleStep(), o.pageStep = b->pageStep();
+    const QPointF pouce = b->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, b).center();
+    souris_sur(b, QEvent::MouseButtonPress, pouce, Qt::LeftButton, Qt::LeftButton);
+    souris_sur(b, QEvent::MouseMove, pouce + QPointF(0, b->height() / 2.0), Qt::NoButton, Qt::LeftButton);
+    EXPECT_GT(b->value(), 1);
+    EXPECT_TRUE(de_couleur(f->Picture2->overlay(), magenta).empty());  // hidden while the thumb moves
+    souris_sur(b, QEvent::MouseMove, pouce, Qt::NoButton, Qt::LeftButton);
+    souris_sur(b, QEvent::MouseButtonRelease, pouce, Qt::LeftButton);
+    EXPECT_EQ(b->value(), 1);
+    EXPECT_EQ(de_couleur(f->Picture2->overlay(), magenta).size(), 4091u);
+}
+
+TEST_F(Fenetre, RestoredFromMinimizedLaidOutAndRedrawn)
+{
+    const QRgb rose = qRgb(255, 150, 150);
+    f->Picture1->setAutoRedraw(true);
+    f->Picture1->line(0.2, 0.2, 0.4, 0.3, QColor(rose));  // an animation's trail
+    f->Picture1->setAutoRedraw(false);
+    f->setWindowState(Qt::WindowMinimized);
+    f->Form_Resize();
+    EXPECT_EQ(de_couleur(f->Picture1->persistentLayer(), rose).size(), 1u);  // minimized: nothing done
+    EXPECT_EQ(f->redimensionné, 0);
+    f->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(de_couleur(f->Picture1->persistentLayer(), rose).empty());
+    EXPECT_EQ(f->Picture1->persistentLayer().size(), 2u);  // the axes alone
+    EXPECT_EQ(de_couleur(f->Picture2->overlay(), jaune).size(), 1u);  // and the time axis
+    EXPECT_EQ(f->redimensionné, 1);
+}
+
+TEST_F(Fenetre, AWindowMadeSmallerThanTheMinimumAnywayIsSetBackToIt)
+{
+    const QSize minimum = f->minimumSize();
+    ASSERT_FALSE(minimum.isEmpty());
+    // The window system gives the window a smaller size, as one that ignores
+    // the size hints would.
+    for (QSize taille : {QSize(300, 200), QSize(1000, 200), QSize(300, 800)}) {
+        SCOPED_TRACE(taille.width() * 10000 + taille.height());
+        f->windowHandle()->resize(taille);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(f->size(), taille.expandedTo(minimum));
+        EXPECT_EQ(f->minimumSize(), minimum);
+        EXPECT_EQ(f->redimensionné, 1);
+        const QRect h1 = en_twips(f->HScroll1), p1 = en_twips(f->Picture1);
+        EXPECT_EQ(h1.y() + h1.height(), f->hauteur_client());
+        EXPECT_NEAR(p1.height(), en_twips(f->Picture4).y() - 650, un_pixel);
+        EXPECT_GE(p1.height(), 6000 - 600 - 650 - 2955 - 255 - 2 * un_pixel);
+    }
 }
 
 TEST_F(Fenetre, RankPanelScrolling)

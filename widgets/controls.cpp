@@ -145,3 +145,34 @@ void filterKeyPresses(QLineEdit* box, std::function<void(int16_t& code)> handler
 {
     box->installEventFilter(new KeyFilter(box, std::move(handler)));
 }
+
+// --- pointer moves -------------------------------------------------------------
+
+namespace {
+
+class MoveFilter : public QObject {
+public:
+    MoveFilter(QWidget* control, MoveHandler handler) : QObject(control), m_handler(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseMove) {
+            const auto* m = static_cast<QMouseEvent*>(e);
+            report(m_handler, mouseButtonBits(m->buttons()), shiftBits(m->modifiers()), m->position());
+        }
+        return false;
+    }
+
+private:
+    MoveHandler m_handler;
+};
+
+}  // namespace
+
+void reportMouseMoves(QWidget* control, MoveHandler handler)
+{
+    control->setMouseTracking(true);
+    control->setAttribute(Qt::WA_NoMousePropagation);
+    control->installEventFilter(new MoveFilter(control, std::move(handler)));
+}

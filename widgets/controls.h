@@ -40,6 +40,14 @@ private:
 class QLineEdit;
 void filterKeyPresses(QLineEdit* box, std::function<void(int16_t& code)> handler);
 
+// Pointer moves over a control, with the button bits, the shift bits and the
+// position in twips, whether a button is held or not. The control gets mouse
+// tracking, and a move it does not use does not travel on to its container:
+// each control reports the moves over itself only. The control still sees
+// every move.
+using MoveHandler = PressButton::Handler;
+void reportMouseMoves(QWidget* control, MoveHandler handler);
+
 // Mouse bit sets shared by every control: 1 left, 2 right, 4 middle;
 // shift 1, control 2, alt 4.
 int mouseButtonBit(Qt::MouseButton b);
