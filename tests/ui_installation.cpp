@@ -1,13 +1,10 @@
-// What the installed program shows besides its window: the command line, Qt's
-// own texts in French, and the fonts of the windows that Qt opens for it
-// (tooltips, the lists' popups).
-
+// The command line, Qt's own texts in French, and the fonts of Qt's popups.
 #include "app/form1.h"
 #include "app/ligne_de_commande.h"
 #include "app/traduction.h"
+#include "tests/outils_ui.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -21,99 +18,48 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-namespace {
-
-Commande lire(QStringList arguments)
+// Parsed in the process, then by the built program without a display for all but
+// those that open the window. A version ending in "\n" is the whole output, else its start.
+TEST(LigneDeCommande, OptionsEnFrancais)
 {
-    arguments.prepend(QStringLiteral("/usr/bin/sinuvia"));
-    return lire_ligne_de_commande(arguments);
-}
-
-}  // namespace
-
-TEST(LigneDeCommande, VersionEtAideEnFrancais)
-{
-    for (const char* v : {"--version", "-v"}) {
-        const Commande c = lire({QString::fromLatin1(v)});
-        EXPECT_EQ(c.code, 0);
-        EXPECT_EQ(c.sortie, QStringLiteral("Sinuvia " SINUVIA_VERSION "\n"));
-        EXPECT_TRUE(c.erreur.isEmpty());
-    }
-    EXPECT_EQ(QStringLiteral(SINUVIA_VERSION), QStringLiteral("0.1"));
-    for (const char* h : {"--help", "-h"}) {
-        const Commande c = lire({QString::fromLatin1(h)});
-        EXPECT_EQ(c.code, 0);
-        EXPECT_TRUE(c.sortie.startsWith(QStringLiteral("Utilisation : sinuvia"))) << c.sortie.toStdString();
-        for (const char* texte : {"Options :", "-h, --help", "-v, --version", "Affiche la version et quitte."})
-            EXPECT_TRUE(c.sortie.contains(QString::fromUtf8(texte))) << texte;
-        EXPECT_FALSE(c.sortie.contains(QStringLiteral("Displays"))) << "no English built-in text";
-        EXPECT_FALSE(c.sortie.contains(QStringLiteral("platform"))) << "Qt's options are hidden";
-    }
-}
-
-TEST(LigneDeCommande, SansOptionOuAvecCellesDeQtLaFenetreSOuvre)
-{
-    for (const QStringList& a : {QStringList{}, QStringList{"-platform", "offscreen"},
-                                 QStringList{"--style=fusion", "-reverse"}, QStringList{"-qwindowtitle", "x"}}) {
-        const Commande c = lire(a);
-        EXPECT_EQ(c.code, Commande::continuer) << a.join(' ').toStdString();
-        EXPECT_TRUE(c.sortie.isEmpty() && c.erreur.isEmpty());
-    }
-}
-
-TEST(LigneDeCommande, OptionInconnueUneLigneEnFrancaisEtCode2)
-{
-    const struct { QStringList arguments; const char* nommé; } cas[] = {
-        {{"--bogus"}, "« --bogus »"}, {{"-x"}, "« -x »"}, {{"--version", "--zzz=3"}, "« --zzz »"},
-        {{"fichier.txt"}, "« fichier.txt »"}};
-    for (const auto& [arguments, nommé] : cas) {
-        const Commande c = lire(arguments);
-        EXPECT_EQ(c.code, 2);
-        EXPECT_TRUE(c.sortie.isEmpty());
-        EXPECT_TRUE(c.erreur.startsWith(QStringLiteral("sinuvia : "))) << c.erreur.toStdString();
-        EXPECT_TRUE(c.erreur.contains(QString::fromUtf8(nommé))) << c.erreur.toStdString();
-        EXPECT_EQ(c.erreur.count(QLatin1Char('\n')), 1);
-        EXPECT_TRUE(c.erreur.endsWith(QLatin1Char('\n')));
-    }
-}
-
-// The built program itself, without a display: --version, --help and a
-// mistake are answered before any window.
-TEST(LigneDeCommande, LeProgrammeConstruit)
-{
+    const int ouvrir = Commande::continuer;
     const struct { QStringList arguments; int code; const char* sortie; const char* erreur; } cas[] = {
-        {{"--version"}, 0, "Sinuvia 0.1\n", ""},
-        {{"--help"}, 0, "Utilisation : sinuvia", ""},
-        {{"--inconnue"}, 2, "", "sinuvia : option inconnue « --inconnue »"}};
+        {{"--version"}, 0, "Sinuvia 0.1\n", ""}, {{"-v"}, 0, "Sinuvia 0.1\n", ""},
+        {{"--help"}, 0, "Utilisation : sinuvia", ""}, {{"-h"}, 0, "Utilisation : sinuvia", ""},
+        {{}, ouvrir, "", ""}, {{"-platform", "offscreen"}, ouvrir, "", ""},
+        {{"--style=fusion", "-reverse"}, ouvrir, "", ""}, {{"-qwindowtitle", "x"}, ouvrir, "", ""},
+        {{"--bogus"}, 2, "", "option inconnue « --bogus »"}, {{"-x"}, 2, "", "option inconnue « -x »"},
+        {{"--version", "--zzz=3"}, 2, "", "option inconnue « --zzz »"}, {{"fichier.txt"}, 2, "", "« fichier.txt »"}};
     for (const auto& [arguments, code, sortie, erreur] : cas) {
+        const Commande c = lire_ligne_de_commande(QStringList{"/usr/bin/sinuvia"} + arguments);
+        SCOPED_TRACE(arguments.join(' ').toStdString() + " → " + c.sortie.toStdString() + c.erreur.toStdString());
+        const QString s = QString::fromUtf8(sortie);
+        EXPECT_EQ(c.code, code);
+        EXPECT_TRUE(s.endsWith('\n') || s.isEmpty() ? c.sortie == s : c.sortie.startsWith(s));
+        EXPECT_TRUE(*erreur ? c.erreur.startsWith("sinuvia : ") && c.erreur.contains(QString::fromUtf8(erreur))
+                                  && c.erreur.endsWith(" (voir sinuvia --help)\n") && c.erreur.count('\n') == 1
+                            : c.erreur.isEmpty());
+        for (const char* t : {"Options :", "-h, --help", "-v, --version", "Affiche la version et quitte."})
+            EXPECT_TRUE(!s.startsWith("Utilisation") || (c.sortie.contains(QString::fromUtf8(t))
+                        && !c.sortie.contains("Displays") && !c.sortie.contains("platform"))) << t;
+        if (code == ouvrir)
+            continue;
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(v);
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(SINUVIA_PROGRAMME), arguments);
+        p.start(SINUVIA_PROGRAMME, arguments);
         ASSERT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(p.exitCode(), code) << arguments.join(' ').toStdString();
-        const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        const QString err = QString::fromUtf8(p.readAllStandardError());
-        if (*sortie) {
-            EXPECT_TRUE(out.startsWith(QString::fromUtf8(sortie))) << out.toStdString() << err.toStdString();
-        } else {
-            EXPECT_TRUE(out.isEmpty()) << out.toStdString();
-        }
-        if (*erreur) {
-            EXPECT_EQ(err, QString::fromUtf8(erreur) + QStringLiteral(" (voir sinuvia --help)\n"));
-        }
+        EXPECT_EQ(std::tuple(p.exitStatus(), p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                             QString::fromUtf8(p.readAllStandardError())),
+                  std::tuple(QProcess::NormalExit, code, c.sortie, c.erreur));
     }
 }
 
 TEST(Traduction, MenuContextuelDesZonesDeTexteEnFrancais)
 {
-    const QString qm = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_fr.qm");
+    const QString qm = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm";
     if (!QFile::exists(qm))
         GTEST_SKIP() << qm.toStdString() << " is absent (Debian package qt6-translations-l10n)";
     EXPECT_EQ(installer_traduction_qt(*qApp, QLocale(QLocale::English)), nullptr);
@@ -123,10 +69,9 @@ TEST(Traduction, MenuContextuelDesZonesDeTexteEnFrancais)
     std::unique_ptr<QMenu> menu(zone.createStandardContextMenu());
     QStringList textes;
     for (QAction* a : menu->actions())
-        textes << a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')).trimmed();
+        textes << a->text().section('\t', 0, 0).remove('&').trimmed();
     for (const char* attendu : {"Annuler", "Couper", "Copier", "Coller"})
-        EXPECT_TRUE(textes.contains(QString::fromLatin1(attendu))) << attendu << " not in "
-                                                                   << textes.join(", ").toStdString();
+        EXPECT_TRUE(textes.contains(attendu)) << attendu << " not in " << textes.join(", ").toStdString();
     QCoreApplication::removeTranslator(t.get());
 }
 
@@ -134,12 +79,10 @@ TEST(Polices, BullesEtListesDeroulantesDansLaPoliceDeLaFenetre)
 {
     Form1 f;
     const QString famille = QFontInfo(f.font()).family();
-    EXPECT_EQ(QFontInfo(QToolTip::font()).family().toStdString(), famille.toStdString());
+    EXPECT_EQ(QFontInfo(QToolTip::font()).family(), famille);
     const QList<QComboBox*> listes = f.findChildren<QComboBox*>();
     ASSERT_GE(listes.size(), 2);
-    for (QComboBox* c : listes) {
-        EXPECT_EQ(QFontInfo(c->view()->font()).family().toStdString(), famille.toStdString()) << c->objectName().toStdString();
-        EXPECT_EQ(QFontInfo(c->font()).family().toStdString(), famille.toStdString());
-        EXPECT_EQ(c->view()->font().pixelSize(), c->font().pixelSize()) << c->objectName().toStdString();
-    }
+    for (QComboBox* c : listes)
+        EXPECT_EQ(std::tuple(QFontInfo(c->view()->font()).family(), QFontInfo(c->font()).family(), c->view()->font().pixelSize()),
+                  std::tuple(famille, famille, c->font().pixelSize())) << c->objectName().toStdString();
 }
