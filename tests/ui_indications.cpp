@@ -10,94 +10,63 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTimer>
-#include <gtest/gtest.h>
-
 
 namespace {
 
-struct Indications : AvecFenêtre {
-    // A point of w that no child covers (its bare area).
-    static QPoint point_nu(QWidget* w)
-    {
-        for (int y = 1; y < w->height(); ++y)
-            for (int x = 1; x < w->width(); ++x)
-                if (!w->childAt(x, y))
-                    return {x, y};
-        ADD_FAILURE() << "no bare point in " << w->objectName().toStdString();
-        return {};
-    }
-    QString indication() const { return f->Label3->text(); }
-};
+using Indications = AvecFenêtre;
 
-TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
+// A point of w that no child covers (outside it when there is none).
+QPointF point_nu(QWidget* w)
 {
-    const QString sur_frame2 = "Réglage de la vitesse d'animation.", sur_frame3 = "Choix du nb de rangs utilisés.";
-    // Each move goes through the window to the control under the pointer,
-    // at its centre or, for a frame or the window, on its bare area.
-    const std::tuple<QWidget*, bool, QString> survols[] = {
-        {f->Amplit[3], false, "Saisie de l'amplitude du rang 3."},
-        {f->Amplit[0], false, "Saisie de la valeur de la composante continue."},
-        {f->déphas[2], false, "Saisie du déphasage du rang 2."},      {f->degré[2], false, ""},
-        {f->Command3[1], false, "Tracé du rang 1."},                   {f->Command3[0], false, "Tracé de la composante continue."},
-        {f->bar[0], false, "Action sur  la valeur de la composante continue"},
-        {f->bar_deg[3], false, "Action sur le déphasage du rang 3."},  {f->Command1, false, "Animer le tracé."},
-        {f->Command2, false, "Initialiser le graphique."},             {f->Command4, false, "Finir le tracé."},
-        {f->Label1, false, sur_frame3},  {f->Label2[0], false, sur_frame2},  {f->Label2[1], false, sur_frame2},
-        {f->Label3, false, ""},          {f->Picture1, false, ""},  {f->Picture2, false, "Tracé manuel d'une période."},
-        {f->Frame1[2], true, ""},        {f->Frame2, true, sur_frame2},      {f->Frame3, true, sur_frame3},
-        {f->Frame4, true, "Choix d'un signal."},                        {f.get(), true, ""},
-    };
-    for (auto [w, nu, texte] : survols) {
-        SCOPED_TRACE(w->objectName().toStdString());
-        f->Label3->setText("avant");
-        souris_en(w, QEvent::MouseMove, nu ? QPointF(point_nu(w)) : QRectF(w->rect()).center());
-        EXPECT_EQ(indication(), texte);
-    }
-    // Controls that give no hint leave the line as it is, and so does a mere
-    // move over the bare rank panel.
-    const QPoint panneau_nu(f->Picture4->clientRect().left() + 1, f->Picture4->clientRect().bottom() - 1);
-    ASSERT_EQ(f->Picture4->childAt(panneau_nu), nullptr);
+    QPoint p(1, 1);
+    while (w->childAt(p) && p.y() < w->height())
+        p = p.x() + 1 < w->width() ? p + QPoint(1, 0) : QPoint(1, p.y() + 1);
+    return p;
+}
+
+TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOverAndIsRepaintedOnlyOnAChange)
+{
+    const QPointF panneau_nu(f->Picture4->clientRect().left() + 1, f->Picture4->clientRect().bottom() - 1);
+    ASSERT_EQ(f->Picture4->childAt(panneau_nu.toPoint()), nullptr);
+    // Through the window, over a control (a frame's or the window's bare area): its tooltip, even empty; over a
+    // label in a frame, the frame's; over the controls without hints the line stays.
+    std::vector<std::pair<QWidget*, QWidget*>> survols{{f->Label1, f->Frame3}, {f->Label2[1], f->Frame2}};
+    for (QWidget* w : std::initializer_list<QWidget*>{f->déphas[2], f->degré[2], f->Command3[1], f->bar_deg[3], f->Command1,
+                                                      f->Command2, f->Command4, f->Label3, f->Picture1, f->Picture2,
+                                                      f->Frame1[2], f->Frame2, f->Frame3, f->Frame4, f.get()})
+        survols.emplace_back(w, w);
     for (QWidget* w : std::initializer_list<QWidget*>{f->Combo1, f->Combo2, f->VScroll1, f->HScroll1, f->HScroll2,
-                                                      f->Command5, f->Label4[1], f->Picture4}) {
-        SCOPED_TRACE(w->objectName().toStdString());
+                                                      f->Command5, f->Label4[1], f->Picture4})
+        survols.emplace_back(w, nullptr);
+    for (auto [w, source] : survols) {
         f->Label3->setText("avant");
-        souris_en(w, QEvent::MouseMove, w == f->Picture4 ? QPointF(panneau_nu) : QRectF(w->rect()).center());
-        EXPECT_EQ(indication(), "avant");
+        const bool nu = qobject_cast<QGroupBox*>(w) || w == f.get();
+        souris_en(w, QEvent::MouseMove, w == f->Picture4 ? panneau_nu : nu ? point_nu(w) : QRectF(w->rect()).center());
+        EXPECT_EQ(f->Label3->text(), source ? source->toolTip() : "avant") << w->objectName().toStdString();
     }
-    // A left click there empties it; a right one does not.
+    // A left click on the bare panel empties it; a right one does not.
     for (auto [bouton, texte] : {std::pair{Qt::RightButton, "avant"}, {Qt::LeftButton, ""}}) {
         souris_en(f->Picture4, QEvent::MouseButtonPress, panneau_nu, bouton, bouton);
         souris_en(f->Picture4, QEvent::MouseButtonRelease, panneau_nu, bouton);
-        EXPECT_EQ(indication(), texte);
+        EXPECT_EQ(f->Label3->text(), texte);
     }
-}
-
-TEST_F(Indications, FromOneRanksBoxToTheNextAndTheLabelWrittenOnlyOnAChange)
-{
+    // From one rank's box to the next; the label repainted only when its text changes.
     survoler(f->Amplit[3]);
-    EXPECT_EQ(indication(), "Saisie de l'amplitude du rang 3.");
+    EXPECT_EQ(f->Label3->text(), "Saisie de l'amplitude du rang 3.");
     survoler(f->Amplit[4]);
-    EXPECT_EQ(indication(), "Saisie de l'amplitude du rang 4.");
-    // Moves within the box leave the label alone: not even repainted.
     QCoreApplication::processEvents();
-    struct Compteur : QObject {
+    struct : QObject {
         int n = 0;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            n += e->type() == QEvent::Paint;
-            return false;
-        }
+        bool eventFilter(QObject*, QEvent* e) override { return n += e->type() == QEvent::Paint, false; }
     } peintures;
     f->Label3->installEventFilter(&peintures);
-    for (QPointF p : {QPointF(2, 2), QPointF(5, 6), QPointF(8, 3)})
+    for (QPointF p : {QPointF(2, 2), QPointF(5, 6), QPointF(8, 3)})  // within the box: not even repainted
         souris_en(f->Amplit[4], QEvent::MouseMove, p);
     QCoreApplication::processEvents();
-    EXPECT_EQ(peintures.n, 0);
-    // What the window shows follows the text.
+    EXPECT_EQ(std::pair(peintures.n, f->Label3->text()), std::pair(0, QString("Saisie de l'amplitude du rang 4.")));
     survoler(f->Amplit[5]);
     QCoreApplication::processEvents();
-    EXPECT_EQ(peintures.n, 1);
-    EXPECT_EQ(indication(), "Saisie de l'amplitude du rang 5.");
+    EXPECT_EQ(std::pair(peintures.n, f->Label3->text()), std::pair(1, QString("Saisie de l'amplitude du rang 5.")));
 }
 
 TEST_F(Indications, ResetClearsEveryRankAndThePeriodAndKeepsTheRankCount)
@@ -105,69 +74,47 @@ TEST_F(Indications, ResetClearsEveryRankAndThePeriodAndKeepsTheRankCount)
     f->Combo1->setCurrentIndex(9);  // "10"
     for (auto [i, a, d] : {std::tuple{0, "-20", "0"}, {1, "50", "30"}, {3, "12.5", "-90"}, {10, "5", "45"}})
         f->Amplit[i]->setText(a), f->déphas[i]->setText(d);
-    commun::periode[100] = 0.4;
-    f->HScroll1->setValue(755);
-    // Every write of the reset runs with the redraw held back.
+    commun::periode[100] = 0.4, f->HScroll1->setValue(755);
+    // Every write runs with the redraw held back: the plots are redrawn once, at the end.
     int écritures = 0, sans_maj_globale = 0;
     for (int i = 0; i <= 50; ++i)
         for (QLineEdit* b : {f->Amplit[i], f->déphas[i]})
             QObject::connect(b, &QLineEdit::textChanged, [&] { ++écritures, sans_maj_globale += f->maj_globale != 1; });
-
-    souris(f->Command2, QEvent::MouseButtonPress);
-    souris(f->Command2, QEvent::MouseButtonRelease);
-
-    EXPECT_EQ(std::pair(écritures, sans_maj_globale), std::pair(7, 0));  // the boxes that were not "0" already
-    EXPECT_EQ(f->maj_globale, 0);
-    EXPECT_TRUE(commun::periode_vide());
+    souris(f->Command2, QEvent::MouseButtonPress), souris(f->Command2, QEvent::MouseButtonRelease);
+    // The 7 boxes that were not "0" already.
+    EXPECT_EQ(std::tuple(écritures, sans_maj_globale, f->maj_globale, commun::periode_vide()), std::tuple(7, 0, 0, true));
     for (int i = 0; i <= 50; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(f->Amplit[i]->text() + f->déphas[i]->text(), "00");
-        EXPECT_EQ(std::pair(f->bleu[i]->userTop(), f->bleu[i]->userHeight()), std::pair(100.f, 10.f));
-        EXPECT_EQ(f->bleu_deg[i]->userLeft(), 0.f);
-        EXPECT_EQ(commun::composantes[i].amplitude, i == 1 ? 0.01 : 0.0);
-        EXPECT_EQ(commun::composantes[i].déphas, 0.0);
-        EXPECT_TRUE(i == 0 || f->Label4[i]->text().isEmpty());
+        EXPECT_EQ(std::tuple(f->Amplit[i]->text() + f->déphas[i]->text(), f->bleu[i]->userTop(), f->bleu_deg[i]->userLeft(),
+                             commun::composantes[i].amplitude, commun::composantes[i].déphas),
+                  std::tuple(QString("00"), 100.f, 0.f, i == 1 ? 0.01 : 0.0, 0.0)) << i;
+        EXPECT_TRUE(i == 0 || f->Label4[i]->text().isEmpty()) << i;
     }
-    EXPECT_EQ(f->Combo1->currentText(), "10");
-    EXPECT_EQ(f->HScroll1->value(), 755);
-    // The plots end with their axes alone.
-    for (Surface* s : {f->Picture1, f->Picture2}) {
-        EXPECT_EQ(s->persistentLayer().size(), 2u);
-        EXPECT_TRUE(s->overlay().empty());
-    }
+    EXPECT_EQ(std::pair(f->Combo1->currentText(), f->HScroll1->value()), std::pair(QString("10"), 755));
+    for (Surface* s : {f->Picture1, f->Picture2})  // the axes alone
+        EXPECT_EQ(std::pair(s->persistentLayer().size(), s->overlay().size()), std::pair(std::size_t{2}, std::size_t{0}));
 }
 
 TEST_F(Indications, AboutBoxShowsSevenLinesAndChangesNothing)
 {
-    f->Amplit[2]->setText("25");
-    f->Label3->setText("avant");
-    const auto calque = f->Picture2->overlay().size();
-    // The modal box is read, then closed with its OK button, from the event
-    // loop it runs.
+    f->Amplit[2]->setText("25"), f->Label3->setText("avant");
+    const auto calque = courbes().size();
+    // The modal box is read, then closed with its OK button, from the event loop it runs.
     QString titre, texte;
-    int boutons = -1;
-    QMessageBox::Icon icône = QMessageBox::Information;
+    qsizetype boutons = -1;  // how many, when OK is one of them
     QTimer::singleShot(0, [&] {
         auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(boîte, nullptr);
-        std::tie(titre, texte, boutons, icône) = std::tuple(boîte->windowTitle(), boîte->text(), boîte->buttons().size(), boîte->icon());
-        boîte->button(QMessageBox::Ok) ? boîte->button(QMessageBox::Ok)->click() : boîte->reject();
+        QAbstractButton* ok = boîte->button(QMessageBox::Ok);
+        std::tie(titre, texte, boutons) = std::tuple(boîte->windowTitle(), boîte->text(), ok ? boîte->buttons().size() : 0);
+        ok ? ok->click() : boîte->reject();
     });
-    souris(f->Command5, QEvent::MouseButtonPress);
-    souris(f->Command5, QEvent::MouseButtonRelease);
-
-    EXPECT_EQ(titre, "A propos");
-    EXPECT_EQ(std::pair(boutons, icône), std::pair(1, QMessageBox::NoIcon));
-    const QStringList lignes = texte.split('\n');
-    ASSERT_EQ(lignes.size(), 7);
-    for (int k : {0, 2, 5})
-        EXPECT_TRUE(lignes[k].isEmpty()) << k;
-    EXPECT_TRUE(lignes[1].contains("Sinuvia") && lignes[1].contains("@example.org"));
-    EXPECT_TRUE(lignes[3].startsWith(' ') && lignes[3].trimmed() == "VELTRANE");
-    EXPECT_TRUE(lignes[4].startsWith(' ') && lignes[4].contains("example.org"));
-    EXPECT_TRUE(lignes[6].contains("FFT") && lignes[6].contains("@example.org"));
-    // Nothing changed behind it.
-    EXPECT_EQ(std::tuple(f->Amplit[2]->text(), commun::composantes[2].amplitude, f->Label3->text(), f->Picture2->overlay().size()),
+    souris(f->Command5, QEvent::MouseButtonPress), souris(f->Command5, QEvent::MouseButtonRelease);
+    const QStringList l = texte.split('\n');
+    ASSERT_EQ(std::tuple(titre, boutons, l.size()), std::tuple(QString("A propos"), 1, 7));
+    EXPECT_TRUE(l[0].isEmpty() && l[1].contains("Sinuvia") && l[1].contains("@example.org") && l[2].isEmpty()) << texte.toStdString();
+    EXPECT_TRUE(l[3].startsWith(' ') && l[3].trimmed() == "VELTRANE" && l[4].startsWith(' ') && l[4].contains("example.org"));
+    EXPECT_TRUE(l[5].isEmpty() && l[6].contains("FFT") && l[6].contains("@example.org"));
+    EXPECT_EQ(std::tuple(f->Amplit[2]->text(), commun::composantes[2].amplitude, f->Label3->text(), courbes().size()),
               std::tuple(QString("25"), 0.25, QString("avant"), calque));
 }
 
