@@ -1,0 +1,28 @@
+#pragma once
+// Psim text exports written by the tests. No Qt here.
+
+#include <cstdio>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+// One data line: 14-character fields.
+inline std::string ligne(std::initializer_list<double> valeurs)
+{
+    std::string r;
+    char champ[32];
+    for (double v : valeurs) {
+        std::snprintf(champ, sizeof champ, "%14.6E", v);
+        r += champ;
+    }
+    return r;
+}
+
+// The header "  Time Vo Iin", then n lines where Vo = vo(line) and Iin = -line; `fin` ends each line.
+inline std::string export_psim(int n, const std::function<double(int)>& vo, const std::string& fin = "\n")
+{
+    std::string r = "  Time Vo Iin" + fin;
+    for (int k = 1; k <= n; ++k)
+        r += ligne({k * 1e-5, vo(k), -1.0 * k}) + fin;
+    return r;
+}
