@@ -17,8 +17,11 @@ void quand(std::function<bool()> condition, std::function<void()> action)
 {
     auto* t = new QTimer;
     QObject::connect(t, &QTimer::timeout, [=] {
-        if (condition())
-            t->stop(), t->deleteLater(), action();
+        if (!condition())
+            return;
+        t->stop();
+        t->deleteLater();
+        action();
     });
     t->start(0);
 }

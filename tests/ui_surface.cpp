@@ -29,7 +29,8 @@ TEST_F(SurfaceTest, LayersFollowTheClearAndRefreshRules)
 {
     for (int i = 0; i < 4; ++i) {  // persistent drawing on or off, cls or refresh: only a persistent cls erases that layer
         const bool persistent = i & 1, cls = i & 2;
-        s.setAutoRedraw(true), s.cls();
+        s.setAutoRedraw(true);
+        s.cls();
         s.line(-1, 0, 1, 0, QColor(jaune));  // persistent: row 52
         s.setAutoRedraw(false);
         s.line(0, 1, 0, -1, QColor(rouge));  // overlay: column 102
@@ -61,8 +62,13 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
     EXPECT_EQ(où(), QPointF(0, 0));
     s.setScale(0, 0, 100, 100);  // 2 pixels per unit across, 1 down
     auto *rect = new Shape(Shape::Kind::Rectangle, &s), *mark = new Shape(Shape::Kind::VerticalLine, &s);
-    rect->setUserLeft(10), rect->setUserTop(20), rect->setUserWidth(30), rect->setUserHeight(40);
-    rect->setColor(QColor(bleu)), mark->setUserLeft(75.25), mark->setColor(QColor(rouge));
+    rect->setUserLeft(10);
+    rect->setUserTop(20);
+    rect->setUserWidth(30);
+    rect->setUserHeight(40);
+    rect->setColor(QColor(bleu));
+    mark->setUserLeft(75.25);
+    mark->setColor(QColor(rouge));
     s.line(0, 30, 100, 30, QColor(jaune));
     const QImage img = image();  // the shapes over the line
     EXPECT_EQ(std::tuple(rect->geometry(), mark->geometry(), img.pixel(50, 32), count(img, rouge)),
@@ -70,14 +76,16 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
     s.setScale(0, 100, 200, -100);  // follows a new scale, y upward
     EXPECT_EQ(std::pair(rect->geometry(), mark->geometry()), std::pair(QRect(12, 42, 30, 40), QRect(77, 2, 1, 100)));
     for (float v : {std::numeric_limits<float>::infinity(), -1e30f, float(nan_)}) {  // inside the client area or gone
-        rect->setUserWidth(v), mark->setUserLeft(v);
+        rect->setUserWidth(v);
+        mark->setUserLeft(v);
         EXPECT_TRUE((s.clientRect().contains(rect->geometry()) || rect->geometry().isEmpty()) && mark->geometry().isEmpty()) << v;
     }
 }
 
 TEST_F(SurfaceTest, CrispOnePixelLinesAndFilledBoxesInTheExactColour)
 {
-    s.setBackColor(QColor(10, 20, 30)), s.setForeColor(QColor(jaune));
+    s.setBackColor(QColor(10, 20, 30));
+    s.setForeColor(QColor(jaune));
     s.line(-0.5, 0, 0.5, 0);        // overlay, drawn first: pixels (52..152, 52)
     s.line(-0.5, -0.5, 0.5, -0.9);  // x-major slope below the box: one pixel per column
     s.setAutoRedraw(true);
@@ -91,7 +99,8 @@ TEST_F(SurfaceTest, CrispOnePixelLinesAndFilledBoxesInTheExactColour)
 TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeld)
 {
     (new Shape(Shape::Kind::VerticalLine, &s))->setUserLeft(-1);  // at the surface's (2, 2): lets the mouse through
-    window.resize(400, 300), window.show();
+    window.resize(400, 300);
+    window.show();
     std::vector<QString> log;
     auto note = [&log](char k) {
         return [&log, k](int b, int sh, float x, float y) { log.push_back(QString::asprintf("%c %d %d %.2f %.2f", k, b, sh, x, y)); };
@@ -107,11 +116,15 @@ TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeld)
 TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
 {
     for (double v : {inf, -inf, nan_}) {  // non-finite primitives paint nothing, nor a lineTo from such a point
-        s.line(v, 0, 0.5, 0.5, QColor(rouge)), s.line(0.5, 0.5, 0.2, v, QColor(rouge));
-        s.pset(v, v, QColor(rouge)), s.lineTo(0, 0, QColor(rouge)), s.box(v, 0, 0.5, 0.5, QColor(rouge));
+        s.line(v, 0, 0.5, 0.5, QColor(rouge));
+        s.line(0.5, 0.5, 0.2, v, QColor(rouge));
+        s.pset(v, v, QColor(rouge));
+        s.lineTo(0, 0, QColor(rouge));
+        s.box(v, 0, 0.5, 0.5, QColor(rouge));
     }
     s.pset(1e300, 1e300, QColor(rouge));  // huge ones are clipped, not lost: edge to edge
-    s.line(-1e300, 0, 1e300, 0, QColor(jaune)), s.line(0, 1e300, 0, -1e300, QColor(jaune));
+    s.line(-1e300, 0, 1e300, 0, QColor(jaune));
+    s.line(0, 1e300, 0, -1e300, QColor(jaune));
     s.line(-1e308, -0.5, 1.7e308, -0.5, QColor(bleu));  // beyond what pixels can hold
     const QImage img = image();
     EXPECT_EQ(std::tuple(count(img, rouge), count(img, jaune), count(img, bleu)), std::tuple(0, 298, 200));
@@ -119,7 +132,9 @@ TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
     EXPECT_EQ(count(image(), bleu), clientArea);
     // Degenerate and extreme scales, with the same drawing: nothing but whole colours.
     s.cls();
-    s.line(-1e300, 0, 1e300, 0, QColor(jaune)), s.line(0, 0, 1, 1), s.pset(1e-300, -1e-300);
+    s.line(-1e300, 0, 1e300, 0, QColor(jaune));
+    s.line(0, 0, 1, 1);
+    s.pset(1e-300, -1e-300);
     const float fmax = std::numeric_limits<float>::max();
     const float scales[][4] = {{0, 0, 0, 0}, {0, 0, float(1e-300), float(-1e-300)},
                                {0, 0, std::numeric_limits<float>::denorm_min(), 1e-38f},

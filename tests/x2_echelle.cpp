@@ -17,7 +17,9 @@ struct Toile : Surface {
     QImage peinte(qreal ratio)  // as on a screen of that device pixel ratio
     {
         QImage img(size() * ratio, QImage::Format_RGB32);
-        img.setDevicePixelRatio(ratio), img.fill(Qt::white), render(&img);
+        img.setDevicePixelRatio(ratio);
+        img.fill(Qt::white);
+        render(&img);
         return img;
     }
 };
