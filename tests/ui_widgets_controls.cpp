@@ -14,9 +14,9 @@ static bool opaque(const QImage& img, int x, int y) { return qAlpha(img.pixel(x,
 TEST(Pictures, ButtonPicturesAndIcon)
 {
     // Transparent corner, the triangle, and the bar of the second one.
-    for (auto [img, taille, x, barre] : {std::tuple{pictures::playPicture().toImage(), QSize(24, 23), 22, false},
-                                         {pictures::goToEndPicture().toImage(), QSize(32, 23), 24, true}})
-        EXPECT_EQ(std::tuple(img.size(), opaque(img, 0, 0), opaque(img, 10, 11), opaque(img, x, 11)), std::tuple(taille, false, true, barre));
+    for (auto [p, taille, x, barre] : {std::tuple{pictures::playPicture().toImage(), QSize(24, 23), 22, false},
+                                       {pictures::goToEndPicture().toImage(), QSize(32, 23), 24, true}})
+        EXPECT_EQ(std::tuple(p.size(), opaque(p, 0, 0), opaque(p, 10, 11), opaque(p, x, 11)), std::tuple(taille, false, true, barre));
     const QList<QSize> tailles = pictures::windowIcon().availableSizes();  // the icon drawn at both sizes
     EXPECT_TRUE(tailles.contains(QSize(16, 16)) && tailles.contains(QSize(32, 32)));
 }
