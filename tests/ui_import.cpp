@@ -33,14 +33,6 @@ void cliquer(QListWidget* liste, const QString& texte, bool double_clic = false)
         souris_sur(liste->viewport(), types[i % 2 ? 1 : i], p, Qt::LeftButton, i % 2 ? Qt::NoButton : Qt::LeftButton);
 }
 
-QStringList textes(const QListWidget* liste)
-{
-    QStringList r;
-    for (int i = 0; i < liste->count(); ++i)
-        r << liste->item(i)->text();
-    return r;
-}
-
 struct Liste : AvecFenêtre {
     void SetUp() override
     {
@@ -53,7 +45,7 @@ struct Liste : AvecFenêtre {
         écrire("vide.txt", "");
         écrire("notes.dat", "  Time Vo\n");
     }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); commun::periode = {}; commun::composantes = {}; }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
     QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
     void écrire(const char* nom, const std::string& s) { std::ofstream(chemin(nom).toStdString()) << s; }
     // The main window's answer, the dialog's columns and its "OK".
@@ -102,43 +94,31 @@ struct Liste : AvecFenêtre {
     QString message;
 };
 
-// Picking the shown signal again restores it; cancelling the import by button, frame or Escape keeps the ranks.
+// Each signal analysed; the shown one picked again is restored; cancelling the import by button, frame or Escape
+// keeps the ranks. Index, rank -> amplitude and |phase| (within 0.2 degrees), `seuls`: no other rank.
 TEST_F(Liste, EverySignalAnalysedRestoredAndKeptOnCancel)
 {
-    // List index, rank -> amplitude and |phase| (within 0.2 degrees), `seuls`: no other rank.
     const std::tuple<int, std::map<int, std::pair<double, double>>, bool> cas[] = {
-        {8, {{1, {100, 0}}}, true}, {0, {{1, {80, 0}}, {3, {20, 40.08}}}, true},
-        {3, {{1, {81.06, 0}}, {3, {9.01, 180}}, {5, {3.24, 0}}}, false},  // rank 3 in opposition
-        {4, {{0, {25.01, 0}}}, false}, {5, {{0, {12.51, 0}}}, false}, {6, {{0, {31.83, 0}}, {1, {50, 0}}}, false},
-        {7, {{0, {63.66, 0}}, {2, {42.44, 90}}}, false},
-        {2, {{1, {31.83, 0}}, {3, {10.61, 0}}, {5, {6.37, 0}}, {7, {4.55, 0}}}, false},  // the square, shown last
-    };
+        {8, {{1, {100, 0}}}, true}, {0, {{1, {80, 0}}, {3, {20, 40.08}}}, true}, {4, {{0, {25.01, 0}}}, false},
+        {5, {{0, {12.51, 0}}}, false}, {3, {{1, {81.06, 0}}, {3, {9.01, 180}}, {5, {3.24, 0}}}, false},
+        {2, {{1, {31.83, 0}}, {3, {10.61, 0}}, {5, {6.37, 0}}, {7, {4.55, 0}}}, false}};  // the square, shown last
     for (const auto& [index, attendus, seuls] : cas) {
-        SCOPED_TRACE(index);
         choisir(f->Combo2, index);
-        const auto vus = rangs();
         for (auto [rang, valeurs] : attendus) {
-            ASSERT_TRUE(vus.count(rang)) << rang;
-            EXPECT_EQ(vus.at(rang).first.toDouble(), valeurs.first) << rang;
-            EXPECT_NEAR(std::abs(vus.at(rang).second.toDouble()), valeurs.second, 0.2) << rang;
+            const auto [amplitude, phase] = rangs()[rang];
+            EXPECT_EQ(std::pair(amplitude.toDouble(), std::abs(std::abs(phase.toDouble()) - valeurs.second) < 0.2),
+                      std::pair(valeurs.first, true)) << index << " rank " << rang;
         }
-        EXPECT_TRUE(!seuls || vus.size() == attendus.size());
-        for (auto [rang, t] : vus)  // square and triangle: odd ranks only, no DC
-            EXPECT_TRUE((index != 2 && index != 3) || rang % 2 == 1) << rang;
-        // The boxes went into the harmonic state.
-        EXPECT_NEAR(commun::composantes[0].amplitude, attendus.count(0) ? attendus.at(0).first / 100 : 0.0, 1e-4);
+        EXPECT_TRUE(!seuls || rangs().size() == attendus.size()) << index;
     }
     const auto carré = rangs();
     f->Amplit[1]->setText(QStringLiteral("55"));
     f->Amplit[4]->setText(QStringLiteral("12"));
-    commun::periode.fill(0.0);
     choisir(f->Combo2, 2);
     const auto& p = commun::periode;
-    EXPECT_EQ(rangs(), carré);
-    EXPECT_EQ(std::tuple(p[0], p[1], p[2047], p[2048], p[4095], p[4096]), std::tuple(0.0, .25, .25, -.25, -.25, 0.0));
+    EXPECT_EQ(std::tuple(rangs() == carré, p[0], p[1], p[2048], p[4096]), std::tuple(true, 0.0, .25, -.25, 0.0));
     QKeyEvent échap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    const std::function<void(Form2*)> fermetures[] = {[](Form2* d) { d->Command2->click(); },  // button, frame, Escape
-                                                      [](Form2* d) { d->close(); },
+    const std::function<void(Form2*)> fermetures[] = {[](Form2* d) { d->Command2->click(); }, [](Form2* d) { d->close(); },
                                                       [&](Form2* d) { QApplication::sendEvent(d, &échap); }};
     for (const auto& fermer : fermetures) {
         importer([&](Form2* d) {
@@ -150,107 +130,66 @@ TEST_F(Liste, EverySignalAnalysedRestoredAndKeptOnCancel)
     }
 }
 
-TEST_F(Liste, DialogBrowsingAndOwnedByItsWindow)
+// First in the home folder, the root the other drive. Iin = -line over 1024 lines imported: interpolated, divided by
+// 1024, analysed; Vo, 3 sin over 8192 lines with CR LF: decimated. A drive or folder change forgets the columns; a
+// file that cannot be read, at its click or at "OK", keeps the user in the dialog. Kept hidden, destroyed with Form1.
+TEST_F(Liste, ColumnsImportedUnreadableFilesAndOwnership)
 {
-    EXPECT_EQ(f->form2, nullptr);  // created on first use
+    const auto& p = commun::periode;
     importer([&](Form2* d) {
-        EXPECT_EQ(std::tuple(d->windowTitle(), d->size(), d->Command1->text(), d->Command2->text()),
-                  std::tuple(QString("Importer un fichier Psim"), QSize(647, 173), QString("OK"), QString("Annuler")));
-        // The first time in the user's home, under its drive, "OK" disabled; the root is the other drive.
         EXPECT_EQ(std::tuple(d->dossier(), d->Drive1->currentData(), d->Drive1->itemText(0), d->Command1->isEnabled()),
                   std::tuple(QDir::homePath(), QVariant(QDir::homePath()), QString("/"), false));
-        // Ancestors, the folder, its subfolders; the files of the pattern, sorted.
         d->ouvrir_dossier(dossier.path());
-        const QStringList dir1 = textes(d->Dir1);
-        EXPECT_EQ(std::tuple(dir1.first(), dir1.mid(dir1.size() - 2), textes(d->File1)),
-                  std::tuple(QString("/"), QStringList{QDir(dossier.path()).dirName(), "sous"},
-                             QStringList{"b.txt", "rampe.txt", "vide.txt"}));
+        ASSERT_EQ(d->File1->count(), 3);  // the files of the pattern, sorted
+        EXPECT_EQ(std::pair(d->File1->item(0)->text(), d->File1->item(2)->text()), std::pair(QString("b.txt"), QString("vide.txt")));
         QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);  // moves the current row, is no click
         QApplication::sendEvent(d->File1, &focus);
         EXPECT_EQ(std::tuple(d->File1->currentRow(), f->fichier, d->List1->count()), std::tuple(0, QString(), 0));
-        cliquer(d->Dir1, "/", true);  // a double click opens a folder
-        EXPECT_EQ(std::pair(d->dossier(), d->Drive1->currentIndex()), std::pair(QString("/"), 0));
-        d->ouvrir_dossier(dossier.path());
-        d->Dir1->setCurrentRow(d->Dir1->count() - 1);  // so does Enter
-        QKeyEvent entrée(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(d->Dir1, &entrée);
-        EXPECT_EQ(std::pair(d->dossier(), d->File1->count()), std::pair(chemin("sous"), 0));
-    });
-    // Kept while hidden; its folder removed meanwhile, shown in the nearest folder left, nothing chosen.
-    const QPointer<Form2> premier = f->form2;
-    QDir(chemin("sous")).removeRecursively();
-    importer([&](Form2* d) {
-        EXPECT_EQ(std::tuple(d, d->parent() == f.get(), d->dossier(), état(d)),
-                  std::tuple(premier.data(), true, dossier.path(), std::tuple(QString(), 0, false)));
-    });
-    f->close();  // destroyed with its window
-    EXPECT_TRUE(premier.isNull() && f->form2 == nullptr);
-    // A second window has its own dialog, opening in the home folder.
-    f = std::make_unique<Form1>();
-    f->show();
-    importer([](Form2* d) { EXPECT_EQ(d->dossier(), QDir::homePath()); });
-}
-
-TEST_F(Liste, ColumnImportedAndAnalysed)
-{
-    importer([&](Form2* d) {
-        écrire("accents.txt", "  Time V\xe9 I\xb2\n" + std::string(28, '1') + '\n' + std::string(28, '2') + '\n');
-        d->ouvrir_dossier(dossier.path());
         cliquer(d->File1, "vide.txt");  // invalid: no column, no message
         EXPECT_EQ(état(d), std::tuple(chemin("vide.txt"), 0, false));
-        cliquer(d->File1, "accents.txt");  // a header in Windows-1252
-        EXPECT_EQ(textes(d->List1), QStringList({"Vé", "I²"}));
-        cliquer(d->File1, "rampe.txt");
-        EXPECT_EQ(std::pair(textes(d->List1), d->Command1->isEnabled()), std::pair(QStringList{"Vo", "Iin"}, false));
-        cliquer(d->List1, "Iin");
-        EXPECT_EQ(std::pair(d->colonne, d->Command1->isEnabled()), std::pair(int16_t{2}, true));
+        choisir_colonne(d, "rampe.txt", "Iin");
+        ASSERT_EQ(d->List1->count(), 2);
+        EXPECT_EQ(std::tuple(d->List1->item(0)->text(), d->List1->item(1)->text(), d->colonne, d->Command1->isEnabled()),
+                  std::tuple(QString("Vo"), QString("Iin"), int16_t{2}, true));
         d->Command1->click();
         EXPECT_FALSE(d->isVisible());
     });
-    // Iin = -line over 1024 lines: interpolated, divided by 1024, then analysed (the mean is negative).
-    const auto& p = commun::periode;
     EXPECT_EQ(std::tuple(f->fichier, p[0], p[2], p[4096], f->Amplit[0]->text()),
               std::tuple(chemin("rampe.txt"), 0.0, -0.25 / 1024, -1023.75 / 1024, QString("-49.98")));
-    // Shown again as left, "OK" enabled. Vo, 3 sin over 8192 lines with CR LF, is decimated.
+    const QPointer<Form2> premier = f->form2;
     importer([&](Form2* d) {
-        EXPECT_EQ(std::tuple(d->dossier(), d->Command1->isEnabled(), f->fichier),
-                  std::tuple(dossier.path(), true, chemin("rampe.txt")));
+        EXPECT_EQ(std::tuple(d, d->parent() == f.get(), d->dossier(), d->Command1->isEnabled(), f->fichier),
+                  std::tuple(premier.data(), true, dossier.path(), true, chemin("rampe.txt")));
         choisir_colonne(d, "b.txt", "Vo");
         d->Command1->click();
     });
     EXPECT_EQ(std::pair(p[1024], rangs()), std::pair(1.0, decltype(rangs()){{1, {"100", "0"}}}));
-}
-
-// A drive or folder change forgets the columns; a file that cannot be read keeps the user in the dialog.
-TEST_F(Liste, ChangesAndUnreadableFilesKeepTheUserInTheDialog)
-{
     importer([&](Form2* d) {
         for (bool lecteur : {true, false}) {
             choisir_colonne(d, "b.txt", "Iin");
-            ASSERT_TRUE(d->Command1->isEnabled());
             lecteur ? choisir(d->Drive1, 1 - d->Drive1->currentIndex()) : cliquer(d->Dir1, "sous", true);
-            d->Command1_Click();  // does nothing
-            EXPECT_EQ(std::pair(état(d), d->isVisible()), std::pair(std::tuple(QString(), 0, false), true));
+            d->Command1_Click();
+            EXPECT_EQ(std::tuple(état(d), d->isVisible(), d->dossier() != dossier.path()),
+                      std::tuple(std::tuple(QString(), 0, false), true, true));
         }
-        // Removed after being listed, then clicked.
-        d->ouvrir_dossier(dossier.path());
+        d->ouvrir_dossier(dossier.path());  // removed after being listed
         QFile::remove(chemin("b.txt"));
         répondre();
         cliquer(d->File1, "b.txt");
         EXPECT_EQ(message, "Importer un fichier Psim|Impossible d'ouvrir le fichier « " + chemin("b.txt") + " ».");
         EXPECT_EQ(état(d), std::tuple(chemin("b.txt"), 0, false));
-        // Removed between the choice of its column and "OK", then without data lines.
-        choisir_colonne(d, "rampe.txt", "Vo");
+        choisir_colonne(d, "rampe.txt", "Vo");  // removed before "OK", then without data lines
         QFile::remove(chemin("rampe.txt"));
         for (const char* attendu : {"Impossible d'ouvrir le fichier", "ne contient aucune ligne de données"}) {
             répondre();
             d->Command1->click();
-            EXPECT_TRUE(message.contains(attendu) && message.contains("Rien n'a été importé.") && d->isVisible() &&
-                        commun::periode_vide()) << attendu;
+            EXPECT_TRUE(message.contains(attendu) && message.contains("Rien n'a été importé.") && d->isVisible()
+                        && commun::periode_vide()) << attendu;
             écrire("rampe.txt", "  Time Vo Iin\n");
         }
     });
-    EXPECT_EQ(f->fichier, QString());
+    f->close();
+    EXPECT_TRUE(premier.isNull() && f->form2 == nullptr);
 }
 
 }  // namespace
