@@ -73,10 +73,14 @@ TEST_F(Saisie, EntriesRankCountPercentagesAndAnalysis)
 // the screen: the crest at (π/2, 0.5), bar 1 up to 50 on button face.
 TEST_F(Saisie, HostileTextsThenAnEditOnScreen)
 {
-    for (const QString& t : QStringList{"1e300", "-1e300", "123456789", "-", QString(10000, '9'), QString(5000, ',') + "\n5", "1e-300"}) {
+    const std::pair<QString, double> textes[] = {{"1e300", 1e298}, {"-1e300", -1e298}, {"123456789", 1234567.89},
+                                                 {"-", 0}, {QString(10000, '9'), 0}, {QString(5000, ',') + "\n5", 0},
+                                                 {"1e-300", 1e-302}};
+    for (const auto& [t, stocké] : textes) {
         for (QLineEdit* b : {f->Amplit[0], f->Amplit[1], f->Amplit[7], f->déphas[0], f->déphas[1], f->déphas[7]})
             b->setText(t);
         QCoreApplication::processEvents();
+        EXPECT_DOUBLE_EQ(commun::composantes[7].amplitude, stocké) << t.left(12).toStdString();
         for (int k = 0; k <= 50; ++k) {
             const QString montré = f->Label4[k]->text() + '|' + f->Amplit[k]->text();
             EXPECT_FALSE(montré.contains("nan", Qt::CaseInsensitive) || montré.contains("inf", Qt::CaseInsensitive)
