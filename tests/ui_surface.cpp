@@ -105,7 +105,9 @@ TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeld)
     auto note = [&log](char k) {
         return [&log, k](int b, int sh, float x, float y) { log.push_back(QString::asprintf("%c %d %d %.2f %.2f", k, b, sh, x, y)); };
     };
-    s.onMouseDown = note('d'), s.onMouseMove = note('m'), s.onMouseUp = note('u');
+    s.onMouseDown = note('d');
+    s.onMouseMove = note('m');
+    s.onMouseUp = note('u');
     souris_en(&s, QEvent::MouseButtonPress, {2, 2}, Qt::RightButton, Qt::RightButton);
     souris_en(&s, QEvent::MouseMove, {-48, 200}, Qt::NoButton, Qt::RightButton | Qt::MiddleButton);  // outside
     souris_en(&s, QEvent::MouseButtonRelease, {-48, 200}, Qt::RightButton);

@@ -90,7 +90,8 @@ TEST_F(Trace, OverflowingSumsDrawAndPaintWithoutTrouble)
         SCOPED_TRACE(a);
         composantes({{0, {a == 1e308 ? a : 0.0, 0}}, {1, {a, 0.4}}, {2, {a, 1.3}}});
         commun::periode[7] = a;
-        f->Command4_Click(), f->Command3_MouseDown(2, 1, 0, 0, 0);
+        f->Command4_Click();
+        f->Command3_MouseDown(2, 1, 0, 0, 0);
         QCoreApplication::processEvents();  // the red trace crosses the plot: some of it is on screen
         EXPECT_EQ(std::pair(de_couleur(courbes(), rouge).size(), pixels(f->Picture2, rouge) > 0), std::pair(1024ul, true));
         f->Command3_MouseDown(0, 1, 0, 0, 0), QCoreApplication::processEvents();
