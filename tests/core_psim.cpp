@@ -39,10 +39,8 @@ struct Psim : ::testing::Test {
     }
 };
 
-// Field k: characters 14·k to 14·k + 13 or what the line holds of them, read as valeur_texte reads it. Names after
-// "Time", blanks kept; line ends, a byte order mark, the encoding (not UTF-8: Windows-1252) change nothing; empty, two
-// lines, 43 characters, a third line shorter, binary, lines too long, no data line, no opening (missing, a folder, a
-// pipe, an endless device): refused at once, the period untouched.
+// Field k: characters 14·k to 14·k + 13, read as valeur_texte reads them; names after "Time", blanks kept; line ends,
+// a byte order mark and the encoding (UTF-8 or Windows-1252) change nothing; bad or unopenable files: period untouched.
 TEST_F(Psim, FieldsNamesValidityOpeningAndResampling)
 {
     using enum psim::Erreur;
@@ -84,8 +82,7 @@ TEST_F(Psim, FieldsNamesValidityOpeningAndResampling)
                   std::pair(ouverture, ouverture)) << nom;
     EXPECT_EQ(psim::importer(écrire("  Time Vo\n"), 1, p), invalide);
     EXPECT_EQ(p, référence);
-    // More lines than samples: sample i takes line Round(lines / 4096 · i), halves to even; fewer: interpolated (line 0
-    // as 0), ending on the last line. Divided by the largest absolute value, no NaN for zeros, no overflow at ±1.7e308.
+    // Sample i: line Round(lines / 4096 · i), halves to even, or interpolated up to the last line; divided by max |value|.
     const std::tuple<int, std::function<double(int)>, std::vector<std::pair<int, double>>> exports[] = {
         {6000, [](int k) { return k == 3000 ? -12000.0 : k; },
          {{0, 7.0}, {1, 1 / 12000.0}, {2, 3 / 12000.0}, {384, 562 / 12000.0}, {2048, -1.0}, {4096, 0.5}}},

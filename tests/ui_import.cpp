@@ -94,8 +94,7 @@ struct Liste : AvecFenêtre {
     QString message;
 };
 
-// Each signal analysed; the shown one picked again is restored; cancelling the import by button, frame or Escape
-// keeps the ranks. Index, rank -> amplitude and |phase| (within 0.2 degrees), `seuls`: no other rank.
+// Index, rank -> amplitude and |phase| (within 0.2 degrees), `seuls`: no other rank; re-picked restored; cancel keeps.
 TEST_F(Liste, EverySignalAnalysedRestoredAndKeptOnCancel)
 {
     const std::tuple<int, std::map<int, std::pair<double, double>>, bool> cas[] = {
@@ -105,9 +104,8 @@ TEST_F(Liste, EverySignalAnalysedRestoredAndKeptOnCancel)
     for (const auto& [index, attendus, seuls] : cas) {
         choisir(f->Combo2, index);
         for (auto [rang, valeurs] : attendus) {
-            const auto [amplitude, phase] = rangs()[rang];
-            EXPECT_EQ(std::pair(amplitude.toDouble(), std::abs(std::abs(phase.toDouble()) - valeurs.second) < 0.2),
-                      std::pair(valeurs.first, true)) << index << " rank " << rang;
+            EXPECT_EQ(f->Amplit[rang]->text().toDouble(), valeurs.first) << index << " rank " << rang;
+            EXPECT_NEAR(std::abs(f->déphas[rang]->text().toDouble()), valeurs.second, 0.2) << index << " rank " << rang;
         }
         EXPECT_TRUE(!seuls || rangs().size() == attendus.size()) << index;
     }
@@ -130,9 +128,7 @@ TEST_F(Liste, EverySignalAnalysedRestoredAndKeptOnCancel)
     }
 }
 
-// First in the home folder, the root the other drive. Iin = -line over 1024 lines imported: interpolated, divided by
-// 1024, analysed; Vo, 3 sin over 8192 lines with CR LF: decimated. A drive or folder change forgets the columns; a
-// file that cannot be read, at its click or at "OK", keeps the user in the dialog. Kept hidden, destroyed with Form1.
+// Interpolated and decimated imports; a drive or folder change forgets the columns; unreadable files keep the dialog.
 TEST_F(Liste, ColumnsImportedUnreadableFilesAndOwnership)
 {
     const auto& p = commun::periode;
