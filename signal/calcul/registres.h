@@ -5,11 +5,11 @@
 // Qt's raster painting uses the 256-bit (and 512-bit) registers and may leave
 // their upper halves in use. On Intel processors since Skylake, every SSE
 // instruction that runs in that state is slowed down, until something executes
-// `vzeroupper`: our own code and libm's sine are SSE code, built for any
-// x86-64 processor, and a redraw's sines would take many times as long as on
-// a clean state. So the loops call `registres_propres()` at their entry. The
-// instruction exists only on processors with AVX, which is checked once, at
-// start-up; elsewhere the call does nothing.
+// `vzeroupper`. Our code is SSE code, built for any x86-64 processor: a
+// redraw's sines, computed after a paint, took many times as long as on a
+// clean state. So the numeric loops call `registres_propres()` at their
+// entry. The instruction exists only on processors with AVX, which is
+// checked once, at start-up; elsewhere the call does nothing.
 
 namespace calcul {
 
