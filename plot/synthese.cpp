@@ -52,10 +52,6 @@ void Form1::tracer_periode()
     if (commun::periode_vide())
         return;
     const QColor magenta(255, 0, 255);
-    // The period crosses the whole plot: asking once for a repaint of all of
-    // it (setting the same background again) costs far less than asking for
-    // the pixels of each of its 4091 segments.
-    Picture2->setBackColor(Picture2->backColor());
     for (int i = 5; i <= 4095; ++i)
         Picture2->line(i * (deux_pi / 4096), periode[i], (i + 1) * (deux_pi / 4096), periode[i + 1], magenta);
 }

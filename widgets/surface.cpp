@@ -173,11 +173,19 @@ void Surface::invalidate(const QRect& r)
     if (r.isNull()) {
         m_wholeDirty = true;
         m_dirty.clear();
+        m_requests = 0;
         update();
         return;
     }
     if (m_wholeDirty || std::ranges::any_of(m_dirty, [&r](const QRect& d) { return d.contains(r); }))
         return;
+    // A curve across the plot asks for thousands of small areas: past a few
+    // dozen, one repaint of everything costs far less than the requests.
+    constexpr int manyRequests = 64;
+    if (++m_requests > manyRequests) {
+        invalidate();
+        return;
+    }
     // A short memory: a pointer drawing to and fro asks for the same few
     // areas again and again.
     constexpr std::size_t remembered = 16;
@@ -372,6 +380,7 @@ void Surface::paintEvent(QPaintEvent* event)
 {
     m_wholeDirty = false;
     m_dirty.clear();
+    m_requests = 0;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
 

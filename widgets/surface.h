@@ -130,6 +130,7 @@ private:
     // or the last few rectangles asked for.
     bool m_wholeDirty = false;
     std::vector<QRect> m_dirty;
+    int m_requests = 0;  // areas asked for since the last paint
     // The overlay is compacted when it grows past this size (and past the
     // minimum, below which a compaction would not pay).
     static constexpr std::size_t minOverlayLimit = 8192;
