@@ -7,6 +7,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <functional>
 #include <tuple>
@@ -212,6 +214,8 @@ void Surface::cls()
         m_persistentLayer.clear();
     m_overlay.clear();
     m_overlayLimit = 0;
+    m_recent.fill(0);
+    m_recentNext = 0;
     m_currentX = 0.0;
     m_currentY = 0.0;
     invalidate();
@@ -221,6 +225,8 @@ void Surface::refresh()
 {
     m_overlay.clear();
     m_overlayLimit = 0;
+    m_recent.fill(0);
+    m_recentNext = 0;
     invalidate();
 }
 
@@ -273,6 +279,16 @@ bool sameLine(const Surface::Primitive& p, const Surface::Primitive& q)
             || (p.x1 == q.x2 && p.y1 == q.y2 && p.x2 == q.x1 && p.y2 == q.y1));
 }
 
+// A short hash of a line or point, the same whichever way round its ends are
+// given (sameLine primitives have the same hash).
+std::uint32_t shortHash(const Surface::Primitive& p)
+{
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v + 0.0); };  // -0 as +0
+    const auto end = [&](double x, double y) { return (bits(x) * 0x9E3779B97F4A7C15u) ^ bits(y); };
+    const std::uint64_t h = (end(p.x1, p.y1) + end(p.x2, p.y2)) * 0xBF58476D1CE4E5B9u ^ p.color ^ std::uint64_t(p.kind);
+    return static_cast<std::uint32_t>(h ^ (h >> 32)) | 1;  // never 0, the mark of an empty slot
+}
+
 // What a line or point paints: its colour and its ends, in pixels when it
 // lies within the painted area (painted as whole pixels, see paintEvent),
 // in user units otherwise, the smaller end first.
@@ -286,10 +302,10 @@ struct Footprint {
 struct FootprintHash {
     std::size_t operator()(const Footprint& f) const
     {
-        std::size_t h = std::hash<int>()(f.kind) ^ (std::size_t(f.color) << 3);
+        std::uint64_t h = std::uint64_t(f.kind) << 32 ^ f.color;
         for (double v : {f.a, f.b, f.c, f.d})
-            h = h * 1000003u ^ std::hash<double>()(v);
-        return h;
+            h = (h ^ std::bit_cast<std::uint64_t>(v + 0.0)) * 0x9E3779B97F4A7C15u;  // -0 as +0
+        return static_cast<std::size_t>(h ^ (h >> 29));
     }
 };
 
@@ -303,14 +319,23 @@ void Surface::addToOverlay(const Primitive& p)
         auto inside = [&](double x, double y) { return x >= l && x <= r && y >= t && y <= b; };
         std::erase_if(m_overlay, [&](const Primitive& q) { return inside(q.x1, q.y1) && inside(q.x2, q.y2); });
     } else {
-        constexpr std::size_t recent = 64;
-        const std::size_t n = m_overlay.size();
-        for (std::size_t i = n; i > n - std::min(n, recent); --i) {
-            if (sameLine(m_overlay[i - 1], p)) {
-                m_overlay.erase(m_overlay.begin() + static_cast<std::ptrdiff_t>(i - 1));
-                break;
+        // The short hashes of the recent lines tell at little cost whether
+        // a copy may be among them, before the primitives are compared.
+        const std::uint32_t h = shortHash(p);
+        unsigned found = 0;  // all of them, without a branch: the loop is vectorised
+        for (const std::uint32_t r : m_recent)
+            found |= r == h;
+        if (found) {
+            const std::size_t n = m_overlay.size();
+            for (std::size_t i = n; i > n - std::min(n, m_recent.size()); --i) {
+                if (sameLine(m_overlay[i - 1], p)) {
+                    m_overlay.erase(m_overlay.begin() + static_cast<std::ptrdiff_t>(i - 1));
+                    break;
+                }
             }
         }
+        m_recent[m_recentNext] = h;
+        m_recentNext = (m_recentNext + 1) % m_recent.size();
     }
     m_overlay.push_back(p);
     if (m_overlay.size() > std::max(m_overlayLimit, minOverlayLimit))

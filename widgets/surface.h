@@ -14,6 +14,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -133,7 +135,11 @@ private:
     int m_requests = 0;  // areas asked for since the last paint
     // The overlay is compacted when it grows past this size (and past the
     // minimum, below which a compaction would not pay).
-    static constexpr std::size_t minOverlayLimit = 8192;
+    static constexpr std::size_t minOverlayLimit = 16384;
+    // Short hashes of the last lines and points added to the overlay (0 in
+    // a slot not used yet), where a copy drawn again is looked for at once.
+    std::array<std::uint32_t, 64> m_recent{};
+    std::size_t m_recentNext = 0;
     std::size_t m_overlayLimit = 0;
     mutable Mapping m_mapping{};
     mutable bool m_mappingValid = false;
