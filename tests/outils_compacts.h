@@ -4,10 +4,19 @@
 #include "app/commun.h"
 #include "app/form1.h"
 #include "tests/outils_ui.h"
+#include "widgets/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <complex>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>

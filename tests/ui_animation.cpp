@@ -1,12 +1,5 @@
 // The animation driven by real presses and releases of its button.
 #include "tests/outils_compacts.h"
-#include "widgets/controls.h"
-
-#include <QScrollBar>
-#include <QTimer>
-
-#include <cmath>
-#include <functional>
 
 namespace {
 
@@ -16,23 +9,12 @@ constexpr double pas = 4 * (Form1::deux_pi / 4096);  // one frame
 void quand(std::function<bool()> condition, std::function<void()> action)
 {
     auto* t = new QTimer;
-    QObject::connect(t, &QTimer::timeout, [=] {
-        if (!condition())
-            return;
-        t->stop();
-        t->deleteLater();
-        action();
-    });
+    QObject::connect(t, &QTimer::timeout, [=] { condition() ? t->stop(), t->deleteLater(), action() : void(); });
     t->start(0);
 }
 
 struct Animation : AvecFenêtre {
-    void SetUp() override
-    {
-        AvecFenêtre::SetUp();
-        f->durée_passe = f->durée_image = 0;  // no pacing: frames as fast as they can
-        commun::composantes[1] = {1.0, 0.0};
-    }
+    void SetUp() override { AvecFenêtre::SetUp(), f->durée_passe = f->durée_image = 0, commun::composantes[1] = {1.0, 0.0}; }  // no pacing
     void appuyer(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonPress); }
     void relâcher(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonRelease); }
 };
@@ -43,8 +25,7 @@ TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod
     commun::periode[100] = 0.5;
     struct { double angle; long long passes; size_t traînée; } pause{};
     quand([&] { return f->position >= 300; }, [&] {
-        relâcher();
-        pause = {f->angle1, f->passes_animation, traînée().size()};
+        relâcher(), pause = {f->angle1, f->passes_animation, traînée().size()};
         QTimer::singleShot(200, [&] {  // waits for events, without spinning
             EXPECT_EQ(std::tuple(f->angle1, traînée().size(), f->passes_animation - pause.passes < 10),
                       std::tuple(pause.angle, pause.traînée, true));
@@ -72,10 +53,7 @@ TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod
 // After an animation of rank 1 (its trail erased), a DC level alone: no vector, a flat line.
 TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine)
 {
-    appuyer();
-    relâcher();
-    composantes({{0, {0.4, 0}}});
-    appuyer();
+    appuyer(), relâcher(), composantes({{0, {0.4, 0}}}), appuyer();
     const auto t = traînée();
     ASSERT_EQ(std::tuple(t.size(), courbes().size(), de_couleur(diagramme(), noir).size()), std::tuple(1024ul, 1025ul, 0ul));
     EXPECT_EQ(std::pair(xy(t.front()), xy(t.back())), std::pair(Segment{0, 0.4, 0, 0.4}, Segment{0, 0.4, 0, 0.4}));
@@ -97,8 +75,7 @@ TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOve
 {
     size_t traînée_après_fin = 99, courbe_après_fin = 0;
     quand([&] { return f->position >= 200; }, [&] {
-        relâcher();
-        QTimer::singleShot(0, [&] {
+        relâcher(), QTimer::singleShot(0, [&] {
             appuyer(f->Command4), relâcher(f->Command4);  // "Finir le tracé."
             traînée_après_fin = traînée().size(), courbe_après_fin = de_couleur(courbes(), noir).size();
             QTimer::singleShot(0, [&] { appuyer(); });  // the paused one still waits; a press starts anew
@@ -112,13 +89,9 @@ TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOve
 TEST_F(Animation, ClosingTheWindowEndsPausedAnimationsNestedOrNot)
 {
     quand([&] { return f->position >= 50; }, [&] {
-        relâcher();
-        QTimer::singleShot(0, [&] {
+        relâcher(), QTimer::singleShot(0, [&] {
             f->Command4_Click();  // position 0: the next press nests
-            quand([&] { return f->position >= 20; }, [&] {
-                relâcher(), QTimer::singleShot(20, [&] { f->close(); });
-            });
-            appuyer();
+            quand([&] { return f->position >= 20; }, [&] { relâcher(), QTimer::singleShot(20, [&] { f->close(); }); }), appuyer();
         });
     });
     appuyer();  // returns once both have ended
@@ -138,9 +111,8 @@ TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop)
 TEST_F(Animation, HugeAmplitudesAnimateToTheEnd)
 {
     composantes({{0, {1e308, 0}}, {1, {1e308, 0.0}}, {2, {1e308, 1.0}}});
-    appuyer();
+    appuyer(), QCoreApplication::processEvents();
     EXPECT_EQ(std::pair(f->position, f->angle1 > Form1::limite_animation), std::pair(0, true));
-    QCoreApplication::processEvents();
     for (Surface* s : {f->Picture1, f->Picture2})
         EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
 }
@@ -149,12 +121,9 @@ TEST_F(Animation, HugeAmplitudesAnimateToTheEnd)
 TEST_F(Animation, FramesReachTheScreen)
 {
     int courbe = -1, trail = -1;
-    quand([this] { return f->angle1 > Form1::deux_pi / 2; }, [&] {
-        QCoreApplication::processEvents();
-        courbe = pixels(f->Picture2, noir), trail = pixels(f->Picture1, rose);
-    });
-    appuyer();
-    QCoreApplication::processEvents();
+    quand([this] { return f->angle1 > Form1::deux_pi / 2; },
+          [&] { QCoreApplication::processEvents(), courbe = pixels(f->Picture2, noir), trail = pixels(f->Picture1, rose); });
+    appuyer(), QCoreApplication::processEvents();
     EXPECT_TRUE(courbe > 100 && trail > 100 && pixels(f->Picture2, noir) > courbe + 100) << courbe << " " << trail;
 }
 

@@ -2,9 +2,6 @@
 
 #include "tests/outils_compacts.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
 namespace {
 
 struct Glissement : AvecFenêtre {
@@ -22,8 +19,9 @@ TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEvenWithTh
 {
     // A press at the first position, left-button moves to the others (past the ends while held), then the release.
     const std::tuple<Surface*, QLineEdit*, std::vector<std::pair<double, QString>>> drags[] = {
-        {f->bar[3], f->Amplit[3], {{0.6, "100"}, {99.5, "0"}, {130, "0"}, {50.5, "50"}, {51.5, "48"}, {-40, "100"}}},
-        {f->bar[0], f->Amplit[0], {{150, "-50"}, {250, "-100"}, {-20, "100"}, {199.4, "-100"}, {100.5, "0"}}},
+        // within one unit of either end a rank's strip snaps to the end; the DC's only below, and from +100 to -100
+        {f->bar[3], f->Amplit[3], {{0.6, "100"}, {99.2, "0"}, {130, "0"}, {1.4, "99"}, {50.5, "50"}, {51.5, "48"}, {98.6, "1"}, {-40, "100"}}},
+        {f->bar[0], f->Amplit[0], {{150, "-50"}, {250, "-100"}, {-20, "100"}, {199.4, "-100"}, {198.6, "-99"}, {0.6, "99"}, {100.5, "0"}}},
         {f->bar_deg[5], f->déphas[5], {{44.5, "44"}, {200, "180"}, {-181.2, "-180"}, {-0.4, "0"}, {-90.5, "-90"}}},
     };
     for (const auto& [bande, boîte, positions] : drags) {
@@ -43,8 +41,10 @@ TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEvenWithTh
     // Stored by the boxes' change handlers, the bar shown up to the top; typing after a drag draws no trace.
     f->déphas[5]->setText("20");
     EXPECT_EQ(std::tuple(commun::composantes[3].amplitude, f->bleu_deg[5]->userLeft(), rouges()), std::tuple(1.0, 20.f, 0u));
+    QCoreApplication::processEvents();
     const QRect c = f->bar[3]->clientRect();
-    EXPECT_EQ(à_l_écran(f->bar[3]).pixel(c.center().x(), c.top()), qRgb(128, 128, 255));
+    EXPECT_EQ(std::pair(à_l_écran(f->bar[3]).pixel(c.center().x(), c.top()), à_l_écran(f->bar_deg[5]).pixel(f->bleu_deg[5]->geometry().center())),
+              std::pair(qRgb(128, 128, 255), qRgb(128, 128, 255)));  // light blue
 }
 
 TEST_F(Glissement, OnlyTheLeftButtonDragsAndALevelPointerWritesNothing)

@@ -1,15 +1,9 @@
 // The rank boxes, percentages, rank-count list and analysis, with real keys and locale.
 #include "signal/transformation.h"
 #include "tests/outils_compacts.h"
-#include "widgets/controls.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
-
-#include <cmath>
 
 namespace {
 
@@ -24,17 +18,29 @@ void taper(QLineEdit* boîte, const QString& texte)
     }
 }
 
-using Saisie = AvecFenêtre;
+struct Saisie : AvecFenêtre {
+    // The waveform's crest at (π/2, y) in black on the screen, within two pixels.
+    bool crête_à_l_écran(double y)
+    {
+        QCoreApplication::processEvents();
+        const QImage img = à_l_écran(f->Picture2);
+        const QPoint p = f->Picture2->toPixels(pi_ / 2, y).toPoint();
+        for (int dy = -2; dy <= 2; ++dy)
+            if (img.pixelColor(p + QPoint(0, dy)) == QColor(0, 0, 0))
+                return true;
+        return false;
+    }
+};
 
 // Typed or pasted: the box, the value, the bar (below the DC strip's zero line only), the phase's line. The count
-// clears the ranks above it. In French: percentages, a fundamental at 0 storing 0.01 and emptying labels 1 to 50;
-// with a stored period every pick of the count analyses again, writing "40,08" before the box holds "40.08".
-TEST_F(Saisie, EntriesRankCountPercentagesAndAnalysis)
+// clears the ranks above it and redraws without them. In French: percentages, rank 50's following the fundamental,
+// a fundamental at 0 storing 0.01 and emptying labels 1 to 50.
+TEST_F(Saisie, EntriesRankCountAndPercentages)
 {
     const struct { int rang; const char* texte; bool tapé; const char* montré; double stocké, haut, hauteur; } cas[] = {
         {3, "12,5", true, "12.5", 0.125, 88, 22}, {3, "1,2,3", false, "1.2.3", 0.012, 99, 11}, {3, "abc", false, "abc", 0, 100, 10},
         {4, "1\n2", false, "1\n2", 0.12, 88, 22}, {3, "150", true, "150", 1.5, -50, 160}, {0, "-30", true, "-30", -0.3, 100, 40},
-        {3, "-30", true, "-30", -0.3, 100, 40}};
+        {3, "-30", true, "-30", -0.3, 100, 40}, {7, "40", true, "40", 0.4, 60, 50}, {1, "50", false, "50", 0.5, 50, 60}};
     for (const auto& c : cas) {
         c.tapé ? taper(f->Amplit[c.rang], QString::fromUtf8(c.texte)) : f->Amplit[c.rang]->setText(QString::fromUtf8(c.texte));
         EXPECT_EQ(std::tuple(f->Amplit[c.rang]->text(), commun::composantes[c.rang].amplitude, f->bleu[c.rang]->userTop(),
@@ -44,28 +50,60 @@ TEST_F(Saisie, EntriesRankCountPercentagesAndAnalysis)
     taper(f->déphas[4], "-180,0");
     EXPECT_EQ(std::tuple(f->bleu_deg[4]->userLeft(), commun::composantes[4].déphas, f->bleu_deg[4]->x(), f->bleu_deg[4]->width()),
               std::tuple(-180.f, -pi_, f->bar_deg[4]->clientRect().left(), 1));
+    EXPECT_FALSE(crête_à_l_écran(0.2));  // rank 7 pulls it down to -0.2
     choisir(f->Combo1, 2);  // "3"
-    EXPECT_EQ(std::tuple(f->Amplit[3]->text(), f->Amplit[4]->text(), f->déphas[4]->text(), f->bleu[0]->height() > 0, f->bleu[3]->height()),
-              std::tuple("-30", "0", "0", true, 0));
+    EXPECT_EQ(std::tuple(f->Amplit[3]->text(), f->Amplit[4]->text(), f->déphas[4]->text(), f->Amplit[7]->text(),
+                         commun::composantes[7].amplitude, f->bleu[0]->height() > 0, f->bleu[3]->height()),
+              std::tuple("-30", "0", "0", "0", 0.0, true, 0));
+    const Prim p = de_couleur(courbes(), noir).at(256);  // redrawn: -0.3 + 0.5·sin x
+    EXPECT_NEAR(p.y2, -0.3 + 0.5 * std::sin(p.x2), 1e-9);
+    EXPECT_TRUE(crête_à_l_écran(0.2));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    for (auto [k, t] : {std::pair{1, "50"}, {0, "30"}, {3, "16.666"}, {4, "0.25"}, {5, "-0.125"}, {6, "0.001"}})
+    for (auto [k, t] : {std::pair{50, "10"}, {1, "50"}, {0, "30"}, {3, "16.666"}, {4, "0.25"}, {5, "-0.125"}, {6, "0.001"}})
         f->Amplit[k]->setText(t);
     const auto l = [&](int k) { return f->Label4[k]->text(); };
-    EXPECT_EQ(std::tuple(l(1), l(0), l(3), l(4), l(5), l(6)), std::tuple("100%", "60%", "33,33%", "0,5%", "-0,25%", ""));
+    EXPECT_EQ(std::tuple(l(1), l(0), l(3), l(4), l(5), l(6), l(50)), std::tuple("100%", "60%", "33,33%", "0,5%", "-0,25%", "", "20%"));
+    f->Amplit[1]->setText("20");
+    EXPECT_EQ(std::tuple(l(3), l(50)), std::tuple("83,33%", "50%"));
     f->Amplit[1]->setText("0");
-    EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, l(1), l(3), l(0)), std::tuple("0", 0.01, "", "", "60%"));
-    for (int i = 0; i <= 4096; ++i)
-        commun::periode[i] = -0.0025 + 0.8 * std::sin(i * 2 * M_PI / 4096) + 0.2 * std::sin(3 * (i + 152) * 2 * M_PI / 4096);
-    QStringList vus;
-    QObject::connect(f->déphas[3], &QLineEdit::textChanged, [&](const QString& t) { vus << t; });
-    for (int pick : {1, 1, 49}) {
-        f->Amplit[3]->setText("1");
-        choisir(f->Combo1, pick);
-        EXPECT_EQ(f->Amplit[3]->text(), pick >= 2 ? "20" : "0") << pick;
+    EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, l(1), l(3), l(50)), std::tuple("0", 0.01, "", "", ""));
+    QLocale::setDefault(QLocale::c());
+}
+
+// Each edit redraws the waveform and the stored period, but not inside a bulk update.
+TEST_F(Saisie, EachEditRedrawsButNotInsideABulkUpdate)
+{
+    commun::periode[10] = 0.8;
+    for (QLineEdit* b : {f->Amplit[2], f->déphas[2], f->Amplit[0]})
+        for (int16_t maj : {1, 0}) {
+            f->maj_globale = maj, f->Picture2->refresh(), f->Picture1->cls();
+            b->setText(maj ? "20" : "-45");
+            EXPECT_EQ(std::tuple(de_couleur(courbes(), noir).size(), de_couleur(courbes(), magenta).size(), diagramme().size()),
+                      maj ? std::tuple(0ul, 0ul, 0ul) : std::tuple(1024ul, 4091ul, 2ul)) << b->objectName().toStdString();
+        }
+}
+
+// With a stored period every pick of the count analyses it again: ranks up to n written (rank n too, 50 included), in the
+// locale's format before the box turns the comma; those above cleared; then redrawn.
+TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgain)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    for (int i = 0; i <= 4096; ++i) {
+        commun::periode[i] = -0.0025;
+        for (int m = 1; m <= 50; ++m)
+            commun::periode[i] += 0.3 / m * std::sin(m * i * 2 * M_PI / 4096 - M_PI / 8);
     }
-    EXPECT_TRUE(vus.contains("40,08")) << vus.join(' ').toStdString();
-    EXPECT_EQ(std::tuple(f->déphas[3]->text(), f->Amplit[0]->text(), f->Amplit[1]->text(), l(3), f->maj_globale),
-              std::tuple("40.08", "-0.25", "80", "25%", 0));
+    QStringList vus;
+    QObject::connect(f->déphas[7], &QLineEdit::textChanged, [&](const QString& t) { vus << t; });
+    for (auto [n, a] : {std::pair{7, "4.29"}, {1, "30"}, {50, "0.6"}, {7, "4.29"}}) {
+        f->Amplit[n]->setText("1"), f->Amplit[std::min(n + 1, 50)]->setText("9");
+        choisir(f->Combo1, n - 1);
+        EXPECT_EQ(std::tuple(f->Amplit[0]->text(), f->Amplit[n]->text(), f->déphas[n]->text(), f->Amplit[std::min(n + 1, 50)]->text(),
+                             f->déphas[std::min(n + 1, 50)]->text(), f->maj_globale),
+                  std::tuple("-0.25", a, "-22.5", n < 50 ? "0" : a, n < 50 ? "0" : "-22.5", 0)) << n;
+        EXPECT_EQ(std::pair(de_couleur(courbes(), noir).size(), de_couleur(courbes(), magenta).size()), std::pair(1024ul, 4091ul));
+    }
+    EXPECT_TRUE(vus.contains("-22,5")) << vus.join(' ').toStdString();
     QLocale::setDefault(QLocale::c());
 }
 

@@ -1,8 +1,5 @@
 // The waveform, stored period, phasor diagram and rank traces, read back from the plots' layers.
 #include "tests/outils_compacts.h"
-#include "widgets/controls.h"
-
-#include <cmath>
 
 namespace {
 
@@ -99,6 +96,31 @@ TEST_F(Trace, OverflowingSumsDrawAndPaintWithoutTrouble)
         for (const auto* couche : {&courbes(), &diagramme()})
             for (const Prim& p : *couche)
                 ASSERT_FALSE(std::isnan(p.x1) || std::isnan(p.y1) || std::isnan(p.x2) || std::isnan(p.y2));
+    }
+}
+
+// Holding a rank's trace button: yellow axes, black waveform and vectors, the stored period magenta, the rank red on
+// both plots until the release; the indicators light blue, the percentages red.
+TEST_F(Trace, ColoursOnScreen)
+{
+    commun::periode.fill(0.7);
+    f->Amplit[1]->setText("50"), f->Amplit[3]->setText("30"), f->déphas[3]->setText("60");
+    const auto rougeâtres = [](QWidget* w) {
+        const QImage img = à_l_écran(w);
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += qRed(img.pixel(x, y)) > 200 && qGreen(img.pixel(x, y)) < 80 && qBlue(img.pixel(x, y)) < 80;
+        return n;
+    };
+    for (bool tenu : {true, false}) {
+        souris(f->Command3[3], tenu ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease);
+        QCoreApplication::processEvents();
+        for (Surface* s : {f->Picture1, f->Picture2})
+            EXPECT_EQ(std::tuple(pixels(s, jaune) > 0, pixels(s, noir) > 0, pixels(s, rouge) > 0, pixels(s, magenta) > 0),
+                      std::tuple(true, true, tenu, s == f->Picture2)) << s->objectName().toStdString() << tenu;
+        EXPECT_EQ(std::tuple(pixels(f->bar[3], qRgb(128, 128, 255)) > 0, pixels(f->bar_deg[3], qRgb(128, 128, 255)) > 0,
+                             rougeâtres(f->Label4[3]) > 0, rougeâtres(f->Amplit[3])), std::tuple(true, true, true, 0));
     }
 }
 
