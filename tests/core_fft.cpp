@@ -1,4 +1,5 @@
-// The transform against a plain DFT, its inverse, its sign and its sizes.
+// The transform against a plain DFT, its inverse, its sign and its sizes; from its bins to the rank boxes' texts.
+#include "signal/calcul/extraction.h"
 #include "signal/fft/fft.h"
 
 #include <gtest/gtest.h>
@@ -8,30 +9,14 @@
 #include <random>
 #include <vector>
 
-namespace {
-
 using Tableau = std::vector<double>;
 
-TEST(Fft, SizeTwoAndSizesThatAreNotPowersOfTwo)
-{
-    Tableau sre(2), sim(2);
-    ASSERT_TRUE(fft::Fourier(2, Tableau{3, 5}, Tableau{0, 0}, sre, sim, false));
-    EXPECT_EQ(std::pair(sre, sim), std::pair(Tableau{8, -2}, Tableau{0, 0}));
-    for (int n : {0, 1, 3, 4095, -4096}) {
-        const Tableau un(4096, 1.0);
-        Tableau re(4096, 7.0), im(4096, -7.0);
-        EXPECT_FALSE(fft::Fourier(n, un, un, re, im, n % 2 == 0)) << n;
-        EXPECT_EQ(std::pair(re, im), std::pair(Tableau(4096, 7.0), Tableau(4096, -7.0))) << n;
-    }
-}
-
-// A plain DFT with the positive exponent, on random input; the inverse brings
-// the input back; a sine puts +n/2 in the imaginary part of bin 1.
-TEST(Fft, AgreesWithADirectTransformInvertsAndKeepsTheSign)
-{
+// A plain DFT with the positive exponent, on random input of 2 to 4096 points; the inverse brings the input back.
+// (Sizes that are not powers of two: with the error box.)
+TEST(Fft, AgreesWithADirectTransformAndInverts) {
     std::mt19937 aléa(42);
     std::uniform_real_distribution<double> u(-1, 1);
-    for (int n : {4, 8, 64, 512, 4096}) {
+    for (int n : {2, 4, 8, 64, 512, 4096}) {
         Tableau re(n), im(n), sre(n), sim(n), bre(n), bim(n);
         for (int i = 0; i < n; ++i)
             re[i] = u(aléa), im[i] = u(aléa);
@@ -46,11 +31,20 @@ TEST(Fft, AgreesWithADirectTransformInvertsAndKeepsTheSign)
         for (int i = 0; i < n; ++i)
             EXPECT_NEAR(std::abs(std::complex(bre[i] - re[i], bim[i] - im[i])), 0, 1e-12) << n << " at " << i;
     }
-    Tableau re(4096), im(4096, 0.0), sre(4096), sim(4096);
-    for (int i = 0; i < 4096; ++i)
-        re[i] = std::sin(2 * M_PI * i / 4096);
-    ASSERT_TRUE(fft::Fourier(4096, re, im, sre, sim, false));
-    EXPECT_EQ(std::tuple(std::round(sre[1]), std::round(sim[1]), std::round(sim[4095])), std::tuple(0.0, 2048.0, -2048.0));
 }
 
-}  // namespace
+// Rank k from its bin (A/2)·(cos φ + i·sin φ), the DC from the imaginary part of bin 0: percent and signed degrees,
+// rounded halves to even; at most 0.2 % is an absent rank; on the axes ±90, 0 or 180, never "-0".
+TEST(Extraction, TextsOfABin) {
+    const struct { int k; double re, im; char séparateur; const char *amplitude, *phase; } cas[] = {
+        {0, 5, 0.3, '.', "30", "0"}, {0, 0, -0.125, ',', "-12,5", "0"}, {0, 0, 0.12345, '.', "12.34", "0"}, {0, 0, -0.002, '.', "0", "0"},
+        {0, 0, -0.00201, '.', "-0.2", "0"}, {1, 0.4, 0, '.', "80", "0"}, {2, 0.001, 0, '.', "0", "0"}, {2, 0.001005, 0, '.', "0.2", "0"},
+        {3, 0.061725, 0, '.', "12.34", "0"}, {3, 0.061775, -0.0, ',', "12,36", "0"}, {3, 0, 0.01, '.', "2", "90"},
+        {3, 0, -0.01, '.', "2", "-90"}, {3, -0.0, 0.01, '.', "2", "90"}, {3, -0.01, 0, '.', "2", "180"}, {3, -0.01, -0.0, '.', "2", "180"},
+        {3, -0.01, 0.01, '.', "2.83", "135"}, {3, -0.01, -0.01, ',', "2,83", "-135"}, {3, 0.01, -0.01, '.', "2.83", "-45"},
+        {1, -0.01, -1e-9, '.', "2", "-180"}, {3, 0, 0, '.', "0", "0"}, {50, 0.08, 0.06, ',', "20", "36,87"}};
+    for (const auto& c : cas) {
+        const extraction::Textes t = extraction::textes_rang(c.k, c.re, c.im, c.séparateur);
+        EXPECT_EQ(std::pair(t.amplitude, t.déphasage), std::pair(std::string(c.amplitude), std::string(c.phase))) << c.k << ": " << c.re << ", " << c.im;
+    }
+}

@@ -6,8 +6,6 @@
 #include <limits>
 #include <string>
 
-namespace {
-
 constexpr double nan_ = std::numeric_limits<double>::quiet_NaN();
 constexpr double inf_ = std::numeric_limits<double>::infinity();
 
@@ -71,5 +69,3 @@ TEST(NombreTexte, GeneralFormatReadingBackAsShown) {
         EXPECT_TRUE(c.séparateur != '.' || nombre_texte(valeur_texte(nombre_texte(c.valeur))) == c.attendu) << c.valeur;
     }
 }
-
-}  // namespace

@@ -1,39 +1,31 @@
 // The animation driven by real presses and releases of its button.
 #include "tests/outils_compacts.h"
 
-namespace {
-
 constexpr double pas = 4 * (Form1::deux_pi / 4096);  // one frame
 
-// Runs `action` once, on the first pass through the event loop at which `condition` holds.
-void quand(std::function<bool()> condition, std::function<void()> action)
-{
-    auto* t = new QTimer;
-    QObject::connect(t, &QTimer::timeout, [=] { condition() ? t->stop(), t->deleteLater(), action() : void(); });
-    t->start(0);
-}
-
 struct Animation : AvecFenêtre {
-    void SetUp() override { AvecFenêtre::SetUp(), f->durée_passe = f->durée_image = 0, commun::composantes[1] = {1.0, 0.0}; }  // no pacing
+    void SetUp() override {
+        AvecFenêtre::SetUp();
+        f->durée_passe = f->durée_image = 0;  // no pacing: frames as fast as they can
+        commun::composantes[1] = {1.0, 0.0};
+    }
     void appuyer(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonPress); }
     void relâcher(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonRelease); }
 };
 
 // Released at frame 300, nothing happens until a press resumes it; then the whole period, nothing restarted or skipped.
-TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod)
-{
+TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod) {
     commun::periode[100] = 0.5;
     struct { double angle; long long passes; size_t traînée; } pause{};
     quand([&] { return f->position >= 300; }, [&] {
-        relâcher(), pause = {f->angle1, f->passes_animation, traînée().size()};
-        QTimer::singleShot(200, [&] {  // waits for events, without spinning
-            EXPECT_EQ(std::tuple(f->angle1, traînée().size(), f->passes_animation - pause.passes < 10),
-                      std::tuple(pause.angle, pause.traînée, true));
-            appuyer();  // resumes: returns at once
+        relâcher();
+        pause = {f->angle1, f->passes_animation, traînée().size()};
+        QTimer::singleShot(200, [&] {  // waits for events, without spinning; a press resumes it and returns at once
+            EXPECT_EQ(std::tuple(f->angle1, traînée().size(), f->passes_animation - pause.passes < 10), std::tuple(pause.angle, pause.traînée, true));
+            appuyer();
         });
     });
-    appuyer();  // runs the whole animation while held
-    // Past the limit; the last frame's vector stays.
+    appuyer();  // runs the whole animation while held: past the limit, the last frame's vector stays
     EXPECT_EQ(std::tuple(f->position, pause.traînée > 250, std::abs(f->angle1 - 1025 * pas) < 1e-9, de_couleur(diagramme(), noir).size()),
               std::tuple(0, true, true, 1ul));
     // The trail: 1024 joined segments on the circle, the first of zero length, the last back at (1, 0).
@@ -51,9 +43,11 @@ TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod
 }
 
 // After an animation of rank 1 (its trail erased), a DC level alone: no vector, a flat line.
-TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine)
-{
-    appuyer(), relâcher(), composantes({{0, {0.4, 0}}}), appuyer();
+TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine) {
+    appuyer();
+    relâcher();
+    composantes({{0, {0.4, 0}}});
+    appuyer();
     const auto t = traînée();
     ASSERT_EQ(std::tuple(t.size(), courbes().size(), de_couleur(diagramme(), noir).size()), std::tuple(1024ul, 1025ul, 0ul));
     EXPECT_EQ(std::pair(xy(t.front()), xy(t.back())), std::pair(Segment{0, 0.4, 0, 0.4}, Segment{0, 0.4, 0, 0.4}));
@@ -61,8 +55,7 @@ TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine)
 }
 
 // Moved during the pause of frame 500: that pause keeps 1·1 + 1 passes, the 524 after (to the angle test) 2·2 + 1.
-TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn)
-{
+TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn) {
     f->HScroll2->setValue(1);
     quand([&] { return f->position >= 500; }, [&] { f->HScroll2->setValue(2); });
     const long long avant = f->passes_animation;
@@ -70,15 +63,16 @@ TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn)
     EXPECT_EQ(f->passes_animation - avant, 501 * 2 + 524 * 5);
 }
 
-// The paused animation ends at its next angle test without drawing; only the new one drew.
-TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOver)
-{
+// "Finir le tracé." during a pause: the static display; the paused animation ends at its next angle test without
+// drawing, and only the new one that a press starts draws.
+TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOver) {
     size_t traînée_après_fin = 99, courbe_après_fin = 0;
     quand([&] { return f->position >= 200; }, [&] {
-        relâcher(), QTimer::singleShot(0, [&] {
-            appuyer(f->Command4), relâcher(f->Command4);  // "Finir le tracé."
+        relâcher();
+        QTimer::singleShot(0, [&] {
+            appuyer(f->Command4), relâcher(f->Command4);
             traînée_après_fin = traînée().size(), courbe_après_fin = de_couleur(courbes(), noir).size();
-            QTimer::singleShot(0, [&] { appuyer(); });  // the paused one still waits; a press starts anew
+            QTimer::singleShot(0, [&] { appuyer(); });
         });
     });
     appuyer();
@@ -86,20 +80,20 @@ TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOve
               std::tuple(0ul, 1024ul, 1024ul, 1025ul, 0));
 }
 
-TEST_F(Animation, ClosingTheWindowEndsPausedAnimationsNestedOrNot)
-{
+TEST_F(Animation, ClosingTheWindowEndsPausedAnimationsNestedOrNot) {
     quand([&] { return f->position >= 50; }, [&] {
-        relâcher(), QTimer::singleShot(0, [&] {
+        relâcher();
+        QTimer::singleShot(0, [&] {
             f->Command4_Click();  // position 0: the next press nests
-            quand([&] { return f->position >= 20; }, [&] { relâcher(), QTimer::singleShot(20, [&] { f->close(); }); }), appuyer();
+            quand([&] { return f->position >= 20; }, [&] { relâcher(), QTimer::singleShot(20, [&] { f->close(); }); });
+            appuyer();
         });
     });
     appuyer();  // returns once both have ended
     EXPECT_EQ(std::tuple(f->isVisible(), traînée().size() < 1024, f->position), std::tuple(false, true, 0));
 }
 
-TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop)
-{
+TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop) {
     f->durée_image = 1.0 / 1024;  // the usual pace
     QTimer::singleShot(0, [&] { appuyer(); });
     quand([&] { return f->position >= 30; }, [&] { f->close(); });
@@ -107,24 +101,22 @@ TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop)
     EXPECT_EQ(std::pair(f->isVisible(), traînée().size() < 1024), std::pair(false, true));
 }
 
-// The chain overflows: the vectors leave the diagram, the waveform the plot; both show their axes on the background.
-TEST_F(Animation, HugeAmplitudesAnimateToTheEnd)
-{
+// Overflowing chains animate to the end, both plots showing their axes on the background. Halfway through a usual
+// animation, the screen shows part of the waveform and the trail; the rest comes after.
+TEST_F(Animation, HugeAmplitudesAnimateToTheEndAndFramesReachTheScreen) {
     composantes({{0, {1e308, 0}}, {1, {1e308, 0.0}}, {2, {1e308, 1.0}}});
-    appuyer(), QCoreApplication::processEvents();
+    appuyer();
+    QCoreApplication::processEvents();
     EXPECT_EQ(std::pair(f->position, f->angle1 > Form1::limite_animation), std::pair(0, true));
     for (Surface* s : {f->Picture1, f->Picture2})
         EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
-}
-
-// Halfway through, the screen shows part of the waveform and the trail; the rest comes after.
-TEST_F(Animation, FramesReachTheScreen)
-{
     int courbe = -1, trail = -1;
-    quand([this] { return f->angle1 > Form1::deux_pi / 2; },
-          [&] { QCoreApplication::processEvents(), courbe = pixels(f->Picture2, noir), trail = pixels(f->Picture1, rose); });
-    appuyer(), QCoreApplication::processEvents();
+    composantes({{1, {1.0, 0.0}}});
+    quand([this] { return f->angle1 > Form1::deux_pi / 2; }, [&] {
+        QCoreApplication::processEvents();
+        courbe = pixels(f->Picture2, noir), trail = pixels(f->Picture1, rose);
+    });
+    appuyer();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(courbe > 100 && trail > 100 && pixels(f->Picture2, noir) > courbe + 100) << courbe << " " << trail;
 }
-
-}  // namespace

@@ -1,13 +1,10 @@
 // Every signal of the list, picked as a user does: its samples, and its ranks against a direct transform of its formula.
 #include "tests/outils_compacts.h"
 
-namespace {
-
 constexpr double pi_ = 3.141592654;
 
 // Sample i of list entry `indice`, from the signal's definition.
-double échantillon(int indice, int i)
-{
+static double échantillon(int indice, int i) {
     const double demi_sinus = std::sin(pi_ * (i % 2048) / 2048);
     switch (indice) {
     case 0: return 0.8 * std::sin(pi_ * 2 * i / 4096) + 0.2 * std::sin(pi_ * 6 * (i + 152) / 4096);
@@ -22,8 +19,7 @@ double échantillon(int indice, int i)
 }
 
 // A value as a box shows it: 2 decimals, halves to even, no trailing zeros, with the separator given.
-QString montré(double v, QChar séparateur = '.')
-{
+static QString montré(double v, QChar séparateur = '.') {
     QString t = QString::number(std::nearbyint(v * 100) / 100 + 0.0, 'f', 2);
     while (t.endsWith('0'))
         t.chop(1);
@@ -34,12 +30,11 @@ using Signaux = AvecFenêtre;
 
 // Rank k is 2i·c(k), c the plain transform of samples 0 to 4095: its modulus the amplitude, its argument the signed phase;
 // the DC the mean. At most 0.2 % shows "0" and "0". Percentages in French; the waveform and the period redrawn.
-TEST_F(Signaux, EachSignalItsSamplesRanksPercentagesAndPlots)
-{
+TEST_F(Signaux, EachSignalItsSamplesRanksPercentagesAndPlots) {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     for (int indice : {0, 2, 3, 4, 5, 6, 7, 8, 8}) {
         SCOPED_TRACE(f->Combo2->itemText(indice).toStdString());
-        f->Amplit[1]->setText("77"), f->déphas[2]->setText("9");  // edits that the pick undoes, the same entry again included
+        f->Amplit[1]->setText("77");  // an edit that the pick undoes, the same entry again included
         choisir(f->Combo2, indice);
         for (int i : {0, 1, 5, 1000, 1024, 2047, 2048, 2049, 3000, 3072, 4095, 4096})
             EXPECT_NEAR(commun::periode[i], échantillon(indice, i), 1e-9) << "sample " << i;
@@ -70,5 +65,3 @@ TEST_F(Signaux, EachSignalItsSamplesRanksPercentagesAndPlots)
     }
     QLocale::setDefault(QLocale::c());
 }
-
-}  // namespace
