@@ -27,6 +27,7 @@ using Segment = std::array<double, 4>;  // x1, y1, x2, y2
 
 inline const QRgb noir = qRgb(0, 0, 0), rouge = qRgb(255, 0, 0), magenta = qRgb(255, 0, 255),
                   jaune = qRgb(255, 255, 0), bleu = qRgb(0, 0, 255), rose = qRgb(255, 150, 150);
+inline const QRgb bleu_clair = qRgb(128, 128, 255);  // the ranks' bars and phase markers
 
 inline Segment xy(const Prim& p) { return {p.x1, p.y1, p.x2, p.y2}; }
 

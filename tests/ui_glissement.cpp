@@ -1,12 +1,10 @@
 // Dragging the amplitude and phase strips with real mouse events.
 #include "tests/outils_compacts.h"
 
-struct Glissement : AvecFenêtre {
-    std::size_t rouges() const { return de_couleur(courbes(), rouge).size(); }
-};
-
+using Glissement = AvecFenêtre;
 TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEvenWithTheRanksTraceMeanwhile) {
     // A press at the first position, left-button moves to the others (past the ends while held), then the release.
+    const auto rouges = [this] { return de_couleur(courbes(), rouge).size(); };
     const std::tuple<Surface*, QLineEdit*, std::vector<std::pair<double, QString>>> drags[] = {
         // within one unit of either end a rank's strip snaps to the end; the DC's only below, and from +100 to -100
         {f->bar[3], f->Amplit[3], {{0.6, "100"}, {99.2, "0"}, {130, "0"}, {1.4, "99"}, {50.5, "50"}, {51.5, "48"}, {98.6, "1"}, {-40, "100"}}},
@@ -31,11 +29,9 @@ TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEvenWithTh
     f->déphas[5]->setText("20");
     EXPECT_EQ(std::tuple(commun::composantes[3].amplitude, f->bleu_deg[5]->userLeft(), rouges()), std::tuple(1.0, 20.f, 0u));
     QCoreApplication::processEvents();
-    const QRect c = f->bar[3]->clientRect();
-    EXPECT_EQ(std::pair(à_l_écran(f->bar[3]).pixel(c.center().x(), c.top()), à_l_écran(f->bar_deg[5]).pixel(f->bleu_deg[5]->geometry().center())),
-              std::pair(qRgb(128, 128, 255), qRgb(128, 128, 255)));  // light blue
+    const QPoint haut(f->bar[3]->clientRect().center().x(), f->bar[3]->clientRect().top()), repère = f->bleu_deg[5]->geometry().center();
+    EXPECT_EQ(std::pair(à_l_écran(f->bar[3]).pixel(haut), à_l_écran(f->bar_deg[5]).pixel(repère)), std::pair(bleu_clair, bleu_clair));
 }
-
 TEST_F(Glissement, OnlyTheLeftButtonDragsAndALevelPointerWritesNothing) {
     // A right press counts as a left one; moves with the right button, with two or with none change nothing but the hint.
     glisser(f->bar[2], QEvent::MouseButtonPress, 30, Qt::RightButton, Qt::RightButton);
