@@ -3,10 +3,9 @@
 
 using Glissement = AvecFenêtre;
 TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEvenWithTheRanksTraceMeanwhile) {
-    // A press at the first position, left-button moves to the others (past the ends while held), then the release.
+    // Pressed, moved (past the ends while held), released. A rank's strip snaps within one unit of its ends; the DC's at the bottom only.
     const auto rouges = [this] { return de_couleur(courbes(), rouge).size(); };
     const std::tuple<Surface*, QLineEdit*, std::vector<std::pair<double, QString>>> drags[] = {
-        // within one unit of either end a rank's strip snaps to the end; the DC's only below, and from +100 to -100
         {f->bar[3], f->Amplit[3], {{0.6, "100"}, {99.2, "0"}, {130, "0"}, {1.4, "99"}, {50.5, "50"}, {51.5, "48"}, {98.6, "1"}, {-40, "100"}}},
         {f->bar[0], f->Amplit[0], {{150, "-50"}, {250, "-100"}, {-20, "100"}, {199.4, "-100"}, {198.6, "-99"}, {0.6, "99"}, {100.5, "0"}}},
         {f->bar_deg[5], f->déphas[5], {{44.5, "44"}, {200, "180"}, {-181.2, "-180"}, {-0.4, "0"}, {-90.5, "-90"}}},

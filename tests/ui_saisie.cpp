@@ -9,7 +9,7 @@ constexpr double pi_ = 3.141592654;
 using Saisie = AvecFenêtre;
 
 // Typed or pasted: the box, the value, the bar, the phase's line. The count clears the ranks above it and redraws. In
-// French: percentages, rank 50's following the fundamental, a fundamental at 0 storing 0.01 and emptying labels 1 to 50.
+// French: percentages, the DC's and rank 50's following the fundamental; a fundamental at 0 storing 0.01, no label.
 TEST_F(Saisie, EntriesRankCountAndPercentages) {
     const struct { int rang; const char* texte; bool tapé; const char* montré; double stocké, haut, hauteur; } cas[] = {
         {3, "12,5", true, "12.5", 0.125, 88, 22}, {3, "1,2,3", false, "1.2.3", 0.012, 99, 11}, {3, "abc", false, "abc", 0, 100, 10},
@@ -58,6 +58,8 @@ TEST_F(Saisie, EachEditRedrawsButNotInsideABulkUpdate) {
     f->VScroll1->setSliderDown(true);  // the zoom bar's thumb dragged: the waveform rescaled and redrawn, not the stored period
     f->VScroll1->setValue(3);
     EXPECT_EQ(std::tuple(f->Picture2->scaleTop(), de_couleur(courbes(), noir).size(), courbes().size()), std::tuple(3.1f, 1024ul, 1024ul));
+    f->VScroll1->setSliderDown(false);  // released: redrawn with the stored period
+    EXPECT_EQ(std::pair(de_couleur(courbes(), noir).size(), de_couleur(courbes(), magenta).size()), std::pair(1024ul, 4091ul));
 }
 // With a stored period each pick of the count analyses again, in French: ranks to n written (50 too), those above cleared.
 TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgain) {
