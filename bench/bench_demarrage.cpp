@@ -1,6 +1,7 @@
 // Start-up: building the main window, its first layout and its first paint.
 
 #include "app/form1.h"
+#include "bench/plancher.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,5 +16,6 @@ static void Demarrage(benchmark::State& state)
         fenêtre.render(&image);
         benchmark::DoNotOptimize(image.bits());
     }
+    plancher::rapporter(state);
 }
 BENCHMARK(Demarrage)->Unit(benchmark::kMillisecond);

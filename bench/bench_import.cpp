@@ -1,6 +1,8 @@
 // Import of a large Psim export: 1,000,000 lines of five 14-character
 // columns, one column read and resampled onto the period.
 
+#include "bench/peinture.h"
+#include "bench/plancher.h"
 #include "signal/calcul/psim.h"
 
 #include <benchmark/benchmark.h>
@@ -95,13 +97,18 @@ void ImportPsim(benchmark::State& state)
     // import and kept by the allocator would hide the growth.
     static const double croissance = croissance_pic_mo(chemin);
     std::array<double, 4097> periode{};
+    SurfacePeinte surface;
     for (auto _ : state) {
+        state.PauseTiming();
+        surface.peindre();
+        state.ResumeTiming();
         if (psim::importer(chemin, 2, periode) != psim::Erreur::aucune)
             state.SkipWithError("import failed");
         benchmark::DoNotOptimize(periode.data());
     }
     state.counters["croissance_pic_Mo"] = croissance;
     state.counters["octets"] = static_cast<double>(fs::file_size(chemin));
+    plancher::rapporter(state);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "app/commun.h"
 #include "app/form1.h"
+#include "signal/calcul/registres.h"
 #include "widgets/surface.h"
 
 #include <QCoreApplication>
@@ -141,6 +142,7 @@ void Form1::image_animation(Chaîne& chaîne)
     chaîne.y[0] = y_origine;
     int n = 0;
     Picture1->cls();
+    calcul::registres_propres();
     for (int16_t rang = 1; rang <= nb_rangs; ++rang) {
         const commun::Composante& c = composantes[rang];
         if (!(c.amplitude > 0))

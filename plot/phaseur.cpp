@@ -2,6 +2,7 @@
 
 #include "app/commun.h"
 #include "app/form1.h"
+#include "signal/calcul/registres.h"
 #include "widgets/surface.h"
 
 void Form1::vecteur(int16_t ind)
@@ -17,6 +18,7 @@ void Form1::vecteur(int16_t ind)
     y_origine = composantes[0].amplitude;
     Picture1->setForeColor(ind == 0 ? rouge : noir);
     Picture1->line(0, composantes[0].amplitude, 0, 0);
+    calcul::registres_propres();
     for (int16_t rang = 1; rang <= nb_rangs; ++rang) {
         const commun::Composante& c = composantes[rang];
         if (!(c.amplitude > 0))

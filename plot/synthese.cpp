@@ -3,9 +3,12 @@
 
 #include "app/commun.h"
 #include "app/form1.h"
+#include "signal/calcul/synthese.h"
 #include "widgets/surface.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 double Form1::calcul_extrémité_vecteur_x(int16_t rang, double angle, double orix, double oriy,
                                           double déphas, double amplitude) const
@@ -25,23 +28,19 @@ void Form1::tracerut()
 {
     using commun::composantes;
     Picture2->refresh();
+    // The heights of the end of the chain at the 1024 points, all at once.
+    // Only the heights are drawn; the chain's horizontal ends, and the other
+    // window-level variables, are left to the diagram drawn just after,
+    // which sets them all again.
+    std::array<double, 1024> hauteurs;
+    synthese::hauteurs(composantes, nb_rangs, 1, 4, deux_pi / 4096, hauteurs);
     for (position = 1; position <= 4096; position += 4) {
         angle1 = position * (deux_pi / 4096);
-        x_origine = 0;
-        y_origine = composantes[0].amplitude;
-        // Only the heights of the chain are drawn; its horizontal ends are
-        // left to the diagram drawn just after, which sets them all again.
-        for (int16_t rang = 1; rang <= nb_rangs; ++rang) {
-            const commun::Composante& c = composantes[rang];
-            if (!(c.amplitude > 0))
-                continue;
-            y_extrémité = calcul_extrémité_vecteur_y(rang, angle1, x_origine, y_origine, c.déphas, c.amplitude);
-            y_origine = y_extrémité;
-        }
+        const double y = hauteurs[static_cast<std::size_t>(position / 4)];
         if (position == 1)
-            Picture2->line(angle1, y_origine, angle1, y_origine);
+            Picture2->line(angle1, y, angle1, y);
         else
-            Picture2->lineTo(angle1, y_origine);
+            Picture2->lineTo(angle1, y);
     }
     vecteur(2001);
     position = 0;

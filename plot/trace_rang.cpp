@@ -2,6 +2,7 @@
 
 #include "app/commun.h"
 #include "app/form1.h"
+#include "signal/calcul/registres.h"
 #include "widgets/surface.h"
 
 void Form1::tracer1h(int16_t X)
@@ -21,6 +22,7 @@ void Form1::tracer1h(int16_t X)
     const commun::Composante& c = composantes[X];
     Picture2->setCurrentX(0);
     Picture2->setCurrentY(0);
+    calcul::registres_propres();
     for (position = 1; position <= 4096; position += 4) {
         angle1 = position * (deux_pi / 4096);
         x_origine = 0;

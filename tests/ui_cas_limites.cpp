@@ -82,4 +82,24 @@ TEST_F(CasLimites, TheDcPercentageFollowsTheFundamental)
     QLocale::setDefault(QLocale::c());
 }
 
+// A drag to and fro, 10,000 moves with swings of 1 to 30 samples at changing heights: the plot keeps at most 8,193
+// primitives (past 8,192 it keeps only the last of those that paint the same pixels), and the screen shows what a
+// fresh paint of what it keeps gives.
+TEST_F(CasLimites, ADragToAndFroKeepsThePlotBoundedAndOnScreen)
+{
+    for (int i = 0; i <= 4096; ++i)
+        commun::periode[i] = std::sin(i * pas);
+    f->Picture2_MouseDown(1, 0, float(2000.5 * pas), 0.3f);
+    std::size_t plus = 0;
+    for (int k = 0; k < 10000; ++k) {
+        f->Picture2_MouseMove(1, 0, float((2000 + k % 2 * (1 + k / 2 % 30) + 0.5) * pas), float(0.3 + 0.2 * std::sin(k * 0.37)));
+        plus = std::max(plus, f->Picture2->overlay().size());
+        if (k % 50 == 0)
+            QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_LE(plus, 8193u);
+    EXPECT_EQ(à_l_écran(f->Picture2), f->Picture2->grab().toImage());
+}
+
 }  // namespace

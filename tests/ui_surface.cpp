@@ -153,3 +153,19 @@ TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
     const QImage après = image();
     EXPECT_EQ(std::pair(après.pixel(2, 52), après.pixel(152, 27)), std::pair(jaune, s.foreColor().rgb()));
 }
+
+// Lines drawn one after another between two paints, far apart and then between them, all reach the screen: what the
+// window shows is what a fresh paint of the surface gives. A line drawn back over itself, ends swapped, replaces it.
+TEST_F(SurfaceTest, EveryLineReachesTheScreenAndALineDrawnBackReplacesItself)
+{
+    window.resize(320, 220);
+    window.show();
+    QCoreApplication::processEvents();
+    s.line(-0.95, 0.95, -0.9, 0.9, QColor(rouge));
+    s.line(0.9, -0.9, 0.95, -0.95, QColor(rouge));
+    s.line(0, 0.2, 0.02, -0.2, QColor(rouge));  // inside the rectangle around the other two, outside both
+    s.line(0.02, -0.2, 0, 0.2, QColor(rouge));
+    QCoreApplication::processEvents();
+    const QImage écran = à_l_écran(&s);
+    EXPECT_EQ(std::tuple(écran == image(), count(écran, rouge), s.overlay().size()), std::tuple(true, 32, 3u));
+}

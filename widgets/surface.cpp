@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <tuple>
+#include <unordered_set>
 
 namespace {
 
@@ -168,12 +171,28 @@ void Surface::scaleChanged()
 void Surface::invalidate(const QRect& r)
 {
     if (r.isNull()) {
-        m_dirty = rect();
+        m_wholeDirty = true;
+        m_dirty.clear();
+        m_requests = 0;
         update();
-    } else if (!m_dirty.contains(r)) {
-        m_dirty |= r;
-        update(r);
+        return;
     }
+    if (m_wholeDirty || std::ranges::any_of(m_dirty, [&r](const QRect& d) { return d.contains(r); }))
+        return;
+    // A curve across the plot asks for thousands of small areas: past a few
+    // dozen, one repaint of everything costs far less than the requests.
+    constexpr int manyRequests = 64;
+    if (++m_requests > manyRequests) {
+        invalidate();
+        return;
+    }
+    // A short memory: a pointer drawing to and fro asks for the same few
+    // areas again and again.
+    constexpr std::size_t remembered = 16;
+    if (m_dirty.size() == remembered)
+        m_dirty.erase(m_dirty.begin());
+    m_dirty.push_back(r);
+    update(r);
 }
 
 void Surface::resizeEvent(QResizeEvent*)
@@ -192,6 +211,7 @@ void Surface::cls()
     if (m_persistent)
         m_persistentLayer.clear();
     m_overlay.clear();
+    m_overlayLimit = 0;
     m_currentX = 0.0;
     m_currentY = 0.0;
     invalidate();
@@ -200,6 +220,7 @@ void Surface::cls()
 void Surface::refresh()
 {
     m_overlay.clear();
+    m_overlayLimit = 0;
     invalidate();
 }
 
@@ -217,7 +238,7 @@ void Surface::add(Primitive p)
         m_persistentLayer.push_back(p);
     else
         addToOverlay(p);
-    if (m_dirty == rect())
+    if (m_wholeDirty)
         return;  // the whole surface is to be painted already
     // Only the pixels the primitive may touch need painting again.
     const Mapping& m = mapping();
@@ -237,7 +258,43 @@ void Surface::add(Primitive p)
 // Drawing the same things again and again over one spot (a pointer going to
 // and fro) must not make the overlay grow: what a new primitive hides for
 // good is dropped. An opaque box hides everything lying wholly inside it,
-// and a line or point hides an identical one drawn shortly before.
+// and a line or point hides an identical one drawn before it, whichever
+// way round its ends are given (both are painted alike, see paintEvent):
+// it paints the same pixels in the same colour over whatever came between.
+// Recent copies are dropped at once; older ones when the overlay has grown
+// to twice its size after the last compaction, so that the work stays in
+// proportion to what is drawn.
+namespace {
+
+bool sameLine(const Surface::Primitive& p, const Surface::Primitive& q)
+{
+    return p.kind == q.kind && p.color == q.color
+        && ((p.x1 == q.x1 && p.y1 == q.y1 && p.x2 == q.x2 && p.y2 == q.y2)
+            || (p.x1 == q.x2 && p.y1 == q.y2 && p.x2 == q.x1 && p.y2 == q.y1));
+}
+
+// What a line or point paints: its colour and its ends, in pixels when it
+// lies within the painted area (painted as whole pixels, see paintEvent),
+// in user units otherwise, the smaller end first.
+struct Footprint {
+    int kind;
+    QRgb color;
+    double a, b, c, d;
+    bool operator==(const Footprint&) const = default;
+};
+
+struct FootprintHash {
+    std::size_t operator()(const Footprint& f) const
+    {
+        std::size_t h = std::hash<int>()(f.kind) ^ (std::size_t(f.color) << 3);
+        for (double v : {f.a, f.b, f.c, f.d})
+            h = h * 1000003u ^ std::hash<double>()(v);
+        return h;
+    }
+};
+
+}  // namespace
+
 void Surface::addToOverlay(const Primitive& p)
 {
     if (p.kind == Primitive::Kind::Box) {
@@ -249,15 +306,48 @@ void Surface::addToOverlay(const Primitive& p)
         constexpr std::size_t recent = 64;
         const std::size_t n = m_overlay.size();
         for (std::size_t i = n; i > n - std::min(n, recent); --i) {
-            const Primitive& q = m_overlay[i - 1];
-            if (q.x1 == p.x1 && q.y1 == p.y1 && q.x2 == p.x2 && q.y2 == p.y2 && q.kind == p.kind
-                && q.color == p.color) {
+            if (sameLine(m_overlay[i - 1], p)) {
                 m_overlay.erase(m_overlay.begin() + static_cast<std::ptrdiff_t>(i - 1));
                 break;
             }
         }
     }
     m_overlay.push_back(p);
+    if (m_overlay.size() > std::max(m_overlayLimit, minOverlayLimit))
+        compactOverlay();
+}
+
+// Keeps the last of the lines and points that paint the same pixels. A
+// pointer going to and fro at changing heights leaves lines that differ in
+// user units but fall on the same pixels: only the last of them shows.
+void Surface::compactOverlay()
+{
+    const Mapping& m = mapping();
+    const QRect c = clientRect();
+    const auto footprint = [&](const Primitive& q) {
+        double ax = m.px(q.x1), ay = m.py(q.y1), bx = m.px(q.x2), by = m.py(q.y2);
+        const bool inPixels = std::min({ax, bx}) >= c.left() && std::max({ax, bx}) < c.right() + 1
+            && std::min({ay, by}) >= c.top() && std::max({ay, by}) < c.bottom() + 1;
+        if (inPixels) {
+            ax = pixelOf(ax), ay = pixelOf(ay), bx = pixelOf(bx), by = pixelOf(by);
+        } else {
+            ax = q.x1, ay = q.y1, bx = q.x2, by = q.y2;
+        }
+        if (std::tie(ax, ay) > std::tie(bx, by)) {
+            std::swap(ax, bx);
+            std::swap(ay, by);
+        }
+        return Footprint{int(q.kind) * 2 + inPixels, q.color, ax, ay, bx, by};
+    };
+    std::unordered_set<Footprint, FootprintHash> later;
+    later.reserve(m_overlay.size());
+    std::vector<Primitive> kept;
+    kept.reserve(m_overlay.size());
+    for (auto q = m_overlay.rbegin(); q != m_overlay.rend(); ++q)
+        if (q->kind == Primitive::Kind::Box || later.insert(footprint(*q)).second)
+            kept.push_back(*q);
+    m_overlay.assign(kept.rbegin(), kept.rend());
+    m_overlayLimit = 2 * m_overlay.size();
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, std::optional<QColor> color)
@@ -288,7 +378,9 @@ void Surface::box(double x1, double y1, double x2, double y2, QColor color)
 
 void Surface::paintEvent(QPaintEvent* event)
 {
-    m_dirty = QRect();
+    m_wholeDirty = false;
+    m_dirty.clear();
+    m_requests = 0;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
 
@@ -397,22 +489,27 @@ void Surface::paintEvent(QPaintEvent* event)
                 if (std::isfinite(ax) && std::isfinite(ay) && ax >= x0 && ax <= x1 && ay >= y0 && ay <= y1)
                     points.append(QPoint(pixelOf(ax), pixelOf(ay)));
                 break;
-            case Primitive::Kind::Line:
+            case Primitive::Kind::Line: {
                 if (!(ax >= x0 && ax <= x1 && bx >= x0 && bx <= x1 && ay >= y0 && ay <= y1 && by >= y0 && by <= y1)
                     && !clipSegment(ax, ay, bx, by, x0, y0, x1, y1))
                     break;
                 // Dense curves put many segments on the same pixels: a
                 // segment equal to the one just before it is drawn once.
-                if (pixelOf(ax) == pixelOf(bx) && pixelOf(ay) == pixelOf(by)) {
-                    const QPoint pt(pixelOf(ax), pixelOf(ay));
-                    if (points.isEmpty() || points.constLast() != pt)
-                        points.append(pt);
+                // Whole pixels, the smaller end first, so that a line drawn
+                // back over itself lights the same pixels.
+                QPoint from(pixelOf(ax), pixelOf(ay)), to(pixelOf(bx), pixelOf(by));
+                if (std::pair(from.x(), from.y()) > std::pair(to.x(), to.y()))
+                    std::swap(from, to);
+                if (from == to) {
+                    if (points.isEmpty() || points.constLast() != from)
+                        points.append(from);
                 } else {
-                    const QLine l(pixelOf(ax), pixelOf(ay), pixelOf(bx), pixelOf(by));
+                    const QLine l(from, to);
                     if (lines.isEmpty() || lines.constLast() != l)
                         lines.append(l);
                 }
                 break;
+            }
             case Primitive::Kind::Box: {
                 if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
                     break;

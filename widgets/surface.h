@@ -108,8 +108,11 @@ private:
     const Mapping& mapping() const;
     void add(Primitive p);
     void addToOverlay(const Primitive& p);
-    // Asks for a repaint of `r` unless it is already asked for since the
-    // last paint; a whole-surface repaint when `r` is null.
+    // Drops every line or point of the overlay that a later one paints over
+    // again, pixel for pixel in the same colour.
+    void compactOverlay();
+    // Asks for a repaint of `r` unless an area already asked for since the
+    // last paint holds it; a whole-surface repaint when `r` is null.
     void invalidate(const QRect& r = QRect());
     void scaleChanged();
     void dispatch(const MouseHandler& h, int button, QMouseEvent* e);
@@ -123,7 +126,15 @@ private:
     std::vector<Primitive> m_persistentLayer;
     std::vector<Primitive> m_overlay;
     std::vector<Shape*> m_shapes;
-    QRect m_dirty;  // area already asked to be repainted
+    // Areas asked to be repainted since the last paint: the whole surface,
+    // or the last few rectangles asked for.
+    bool m_wholeDirty = false;
+    std::vector<QRect> m_dirty;
+    int m_requests = 0;  // areas asked for since the last paint
+    // The overlay is compacted when it grows past this size (and past the
+    // minimum, below which a compaction would not pay).
+    static constexpr std::size_t minOverlayLimit = 8192;
+    std::size_t m_overlayLimit = 0;
     mutable Mapping m_mapping{};
     mutable bool m_mappingValid = false;
     mutable QSize m_mappingSize;

@@ -1,5 +1,7 @@
 #include "signal/fft/fft.h"
 
+#include "signal/calcul/registres.h"
+
 #include <cmath>
 
 namespace fft {
@@ -49,6 +51,7 @@ bool Fourier(int32_t NumSamples, std::span<const double> SamplesRe, std::span<co
     if (SamplesRe.size() < n || SamplesIm.size() < n || SpectrumRe.size() < n || SpectrumIm.size() < n)
         return false;
 
+    calcul::registres_propres();
     const uint8_t bits = TwoExponent(NumSamples);
     for (int32_t i = 0; i < NumSamples; ++i) {
         const auto j = static_cast<std::size_t>(ReverseIndex(i, bits));
