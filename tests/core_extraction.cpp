@@ -1,53 +1,109 @@
-// From a sampled period, put in the imaginary parts of an inverse transform, to the rank boxes' texts.
+// From a period to the boxes' texts: the transform, the texts of a bin, and the numbers as the boxes read and show them.
+#include "app/nombres.h"
 #include "signal/calcul/extraction.h"
 #include "signal/fft/fft.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
+#include <complex>
+#include <random>
+#include <string>
 #include <vector>
 
-namespace {
+using Tableau = std::vector<double>;
+const double nan_ = std::nan(""), inf_ = HUGE_VAL;
 
-using Textes = std::pair<std::string, std::string>;
-
-// Rank → (amplitude, phase°) as sin(m·θ + phase), rank 0 the DC level: texts of ranks 0 to 50, others "0".
-TEST(Extraction, KnownRanksComeBackRounded)
-{
-    const struct {
-        std::map<int, std::pair<double, double>> rangs;
-        std::map<int, Textes> attendus;
-        char séparateur;
-    } cas[] = {
-        {{{0, {0.3, 0}}, {1, {0.8, 0}}, {3, {0.2, 40.08}}}, {{0, {"30", "0"}}, {1, {"80", "0"}}, {3, {"20", "40.08"}}}, '.'},
-        {{{0, {-0.125, 0}}, {2, {0.5, -120}}, {7, {0.0333, 179}}},
-         {{0, {"-12,5", "0"}}, {2, {"50", "-120"}}, {7, {"3,33", "179"}}}, ','},
-        {{{4, {0.25, 90}}, {5, {0.25, -90}}, {6, {0.25, 150}}}, {{4, {"25", "90"}}, {5, {"25", "-90"}}, {6, {"25", "150"}}}, '.'},
-        // at most 0.2 % is an absent rank; just above it is shown
-        {{{1, {0.002, 30}}, {2, {0.00201, 30}}}, {{2, {"0.2", "30"}}}, '.'},
-    };
-    const int n = 4096;
-    for (const auto& c : cas) {
-        std::vector<double> re(n, 0.0), im(n), sre(n), sim(n);
+// A plain DFT with the positive exponent, on random input of 2 to 4096 points; the inverse brings the input back.
+TEST(Fft, AgreesWithADirectTransformAndInverts) {
+    std::mt19937 aléa(42);
+    std::uniform_real_distribution<double> u(-1, 1);
+    for (int n : {2, 4, 8, 64, 512, 4096}) {
+        Tableau re(n), im(n), sre(n), sim(n), bre(n), bim(n);
         for (int i = 0; i < n; ++i)
-            for (const auto& [m, r] : c.rangs)
-                im[i] += m == 0 ? r.first : r.first * std::sin(m * 2 * M_PI * i / n + r.second * M_PI / 180);
-        ASSERT_TRUE(fft::Fourier(n, re, im, sre, sim, true));
-        for (int k = 0; k <= 50; ++k) {
-            const auto t = extraction::textes_rang(k, sre[k], sim[k], c.séparateur);
-            EXPECT_EQ(Textes(t.amplitude, t.déphasage), c.attendus.contains(k) ? c.attendus.at(k) : Textes("0", "0")) << k;
+            re[i] = u(aléa), im[i] = u(aléa);
+        ASSERT_TRUE(fft::Fourier(n, re, im, sre, sim, false));
+        for (int k : {0, 1, n / 2 - 1, n / 2, n - 1}) {
+            std::complex<double> x;
+            for (int j = 0; j < n; ++j)
+                x += std::complex<double>(re[j], im[j]) * std::polar(1.0, 2 * M_PI * j * k / n);
+            EXPECT_NEAR(std::abs(std::complex(sre[k], sim[k]) - x), 0, 1e-9 * n) << n << " bin " << k;
         }
+        ASSERT_TRUE(fft::Fourier(n, sre, sim, bre, bim, true));
+        for (int i = 0; i < n; ++i)
+            EXPECT_NEAR(std::abs(std::complex(bre[i] - re[i], bim[i] - im[i])), 0, 1e-12) << n << " at " << i;
     }
 }
-
-// Bin m holds (A/2)·(cos φ + i·sin φ): the phase φ, on the axes never "-0".
-TEST(Extraction, PhasesOfBinsOnTheAxes)
-{
-    for (auto [re, im, phase] : {std::tuple{1.0, 0.0, "0"}, {1, -0.0, "0"}, {0, 1, "90"}, {0, -1, "-90"}, {-0.0, 1, "90"},
-                                 {-1, 0, "180"}, {-1, -0.0, "180"}, {-1, 1, "135"}, {-1, -1, "-135"}, {0, 0, "0"}})
-        EXPECT_EQ(extraction::textes_rang(3, re / 100, im / 100, '.').déphasage, phase) << re << ", " << im;
-    EXPECT_EQ(extraction::textes_rang(1, -1e-3, -1e-9, '.').déphasage, "-180");
+// Rank k from its bin (A/2)·(cos φ + i·sin φ), the DC from the imaginary part of bin 0: percent and signed degrees,
+// rounded halves to even; at most 0.2 % is an absent rank; on the axes ±90, 0 or 180, never "-0".
+TEST(Extraction, TextsOfABin) {
+    const struct { int k; double re, im; char séparateur; const char *amplitude, *phase; } cas[] = {
+        {0, 5, 0.3, '.', "30", "0"}, {0, 0, -0.125, ',', "-12,5", "0"}, {0, 0, 0.12345, '.', "12.34", "0"}, {0, 0, -0.002, '.', "0", "0"},
+        {0, 0, -0.00201, '.', "-0.2", "0"}, {1, 0.4, 0, '.', "80", "0"}, {2, 0.001, 0, '.', "0", "0"}, {2, 0.001005, 0, '.', "0.2", "0"},
+        {3, 0.061725, 0, '.', "12.34", "0"}, {3, 0.061775, -0.0, ',', "12,36", "0"}, {3, 0, 0.01, '.', "2", "90"},
+        {3, 0, -0.01, '.', "2", "-90"}, {3, -0.0, 0.01, '.', "2", "90"}, {3, -0.01, 0, '.', "2", "180"}, {3, -0.01, -0.0, '.', "2", "180"},
+        {3, -0.01, 0.01, '.', "2.83", "135"}, {3, -0.01, -0.01, ',', "2,83", "-135"}, {3, 0.01, -0.01, '.', "2.83", "-45"},
+        {1, -0.01, -1e-9, '.', "2", "-180"}, {3, 0, 0, '.', "0", "0"}, {50, 0.08, 0.06, ',', "20", "36,87"}};
+    for (const auto& c : cas) {
+        const extraction::Textes t = extraction::textes_rang(c.k, c.re, c.im, c.séparateur);
+        EXPECT_EQ(std::pair(t.amplitude, t.déphasage), std::pair(std::string(c.amplitude), std::string(c.phase))) << c.k << ": " << c.re;
+    }
 }
-
-}  // namespace
+TEST(ValeurTexte, Table) {
+    const std::string zéros(100000, '0');
+    const struct { std::string texte; double attendu; } cas[] = {
+        {"12.5", 12.5}, {"1 2 . 5", 12.5}, {"\t-\n3.25 ", -3.25}, {"+7", 7}, {"-.5", -0.5}, {"007", 7}, {"1.2.3", 1.2},
+        {"12abc", 12}, {"1,5", 1}, {"--5", 0},
+        // exponents: E or D, either case, optional sign, digits optional
+        {"1e3", 1000}, {"2D2", 200}, {"2d-1", 0.2}, {"1E+2", 100}, {"1 e 2", 100}, {"1e", 1}, {"5e+x", 5},
+        // &H and &O: non-negative integers; a sign before & is not read
+        {"&H1F", 31}, {"&hff", 255}, {"& h 1 0", 16}, {"&O17", 15}, {"&o8", 0}, {"&H", 0}, {"&H1G", 1},
+        {"&H1.8", 1}, {"&Q5", 0}, {"-&H10", 0}, {"&H-1", 0}, {"0x10", 0},
+        // no number, and never infinite nor NaN
+        {"", 0}, {"   ", 0}, {"-", 0}, {"+", 0}, {".", 0}, {"-.", 0}, {"abc", 0}, {"e5", 0}, {"1e400", 0}, {"-1e400", 0},
+        {"1e-400", 0}, {"nan", 0}, {"inf", 0}, {"-inf", 0}, {"1e99999999999999999999", 0},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
+        // correct rounding of ties, and of digits beyond the kept ones
+        {"9007199254740993", 9007199254740992.0}, {"9007199254740993." + std::string(900, '0') + "1", 9007199254740994.0},
+        {"&H20000000000001", 9007199254740992.0}, {"&H1000000000000081", std::ldexp(1.0, 60) + std::ldexp(1.0, 8)},
+        {"&HFFFFFFFFFFFFFFFF", std::ldexp(1.0, 64)},
+        // very long texts
+        {"1" + zéros, 0}, {"0." + zéros + "1", 0}, {zéros + "5", 5}, {"1" + zéros + "e-100000", 1},
+        {std::string(100000, ' ') + "7", 7}, {"&H" + std::string(400, 'F'), 0}, {"&O" + zéros + "10", 8},
+    };
+    for (const auto& c : cas) {
+        const double v = valeur_texte(c.texte);
+        EXPECT_EQ(v, c.attendu) << '"' << c.texte.substr(0, 40) << '"';
+        EXPECT_FALSE(std::signbit(v) && v == 0) << "negative zero for " << c.texte.substr(0, 40);
+    }
+}
+TEST(Arrondi, HalvesToEvenOnTheShownValueNeverNegativeZeroNorNonFinite) {
+    const struct { double valeur; int décimales; double attendu; } cas[] = {
+        {2.5, 0, 2}, {3.5, 0, 4}, {0.5, 0, 0}, {1.5, 0, 2}, {50.5, 0, 50}, {51.5, 0, 52}, {-2.5, 0, -2}, {-3.5, 0, -4},
+        {2.4999, 0, 2}, {2.5000001, 0, 3}, {0.6, 0, 1}, {0.25, 1, 0.2}, {0.35, 1, 0.4}, {0.45, 1, 0.4}, {-0.45, 1, -0.4},
+        {0.125, 2, 0.12}, {0.375, 2, 0.38}, {-0.125, 2, -0.12}, {2.675, 2, 2.68}, {1.005, 2, 1}, {9.995, 2, 10},
+        {0.006, 2, 0.01}, {0.0004, 2, 0}, {16.666 / 50 * 100, 2, 33.33}, {12.5, -1, 12}, {1e300, 2, 1e300},
+        {1e20, 0, 1e20}, {0.1 + 0.2, 15, 0.1 + 0.2},
+        {-0.4, 0, 0}, {-0.001, 2, 0}, {-0.0, 0, 0}, {nan_, 0, 0}, {inf_, 0, 0}, {-inf_, 0, 0},
+    };
+    for (const auto& c : cas) {
+        const double r = arrondi(c.valeur, c.décimales);
+        EXPECT_EQ(r, c.attendu) << c.valeur << " to " << c.décimales;
+        EXPECT_FALSE(std::signbit(r) && r == 0) << c.valeur << " to " << c.décimales;
+    }
+}
+TEST(NombreTexte, GeneralFormatReadingBackAsShown) {
+    const struct { double valeur; char séparateur; const char* attendu; } cas[] = {
+        {12.5, ',', "12,5"}, {12.5, '.', "12.5"}, {100, ',', "100"}, {-0.3, '.', "-0.3"}, {33.33, ',', "33,33"},
+        {0.1 + 0.2, '.', "0.3"}, {-1234.5, ',', "-1234,5"}, {2.0 / 3, '.', "0.666666666666667"},
+        {123456789012345, '.', "123456789012345"}, {0.0001, '.', "0.0001"}, {1e20, '.', "1E+20"},
+        {1.5e-7, ',', "1,5E-07"}, {1e15, '.', "1E+15"}, {999999999999999.9, '.', "1E+15"},
+        {-1.25e300, '.', "-1.25E+300"}, {0.0, ',', "0"}, {-0.0, ',', "0"}, {nan_, '.', "0"}, {inf_, '.', "0"},
+        {-inf_, '.', "0"}, {-1.5e-7, '.', "-1.5E-07"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(nombre_texte(c.valeur, c.séparateur), c.attendu) << c.valeur;
+        // With the default separator, what is shown reads back as the same shown value.
+        EXPECT_TRUE(c.séparateur != '.' || nombre_texte(valeur_texte(nombre_texte(c.valeur))) == c.attendu) << c.valeur;
+    }
+}

@@ -4,10 +4,19 @@
 #include "app/commun.h"
 #include "app/form1.h"
 #include "tests/outils_ui.h"
+#include "widgets/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <complex>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
@@ -18,6 +27,7 @@ using Segment = std::array<double, 4>;  // x1, y1, x2, y2
 
 inline const QRgb noir = qRgb(0, 0, 0), rouge = qRgb(255, 0, 0), magenta = qRgb(255, 0, 255),
                   jaune = qRgb(255, 255, 0), bleu = qRgb(0, 0, 255), rose = qRgb(255, 150, 150);
+inline const QRgb bleu_clair = qRgb(128, 128, 255);  // the ranks' bars and phase markers
 
 inline Segment xy(const Prim& p) { return {p.x1, p.y1, p.x2, p.y2}; }
 
@@ -43,3 +53,87 @@ struct AvecFenêtre : ::testing::Test {
     std::vector<Prim> traînée() const { return de_couleur(f->Picture1->persistentLayer(), rose); }
     std::unique_ptr<Form1> f;
 };
+
+// Types a text into a box with real key presses, after emptying it.
+inline void taper(QLineEdit* boîte, const QString& texte)
+{
+    boîte->clear();
+    for (QChar c : texte) {
+        QKeyEvent e(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(boîte, &e);
+    }
+}
+
+// Runs `action` once, on the first pass through the event loop at which `condition` holds.
+inline void quand(std::function<bool()> condition, std::function<void()> action)
+{
+    auto* t = new QTimer;
+    QObject::connect(t, &QTimer::timeout, [=] {
+        if (!condition())
+            return;
+        t->stop();
+        t->deleteLater();
+        action();
+    });
+    t->start(0);
+}
+
+// Pixels that the window shows of a control in a strong red (text too, whatever its smoothing).
+inline int pixels_rouges(QWidget* w)
+{
+    const QImage img = à_l_écran(w);
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += qRed(img.pixel(x, y)) > 200 && qGreen(img.pixel(x, y)) < 80 && qBlue(img.pixel(x, y)) < 80;
+    return n;
+}
+
+inline constexpr double un_pas = Form1::deux_pi / 4096;  // one sample of the period
+
+// Exactly these lines, all of colour c but the one at index rouge_en, red.
+inline void segments(const std::vector<Prim>& couche, const std::vector<Segment>& attendu, QRgb c, int rouge_en = -1)
+{
+    ASSERT_EQ(couche.size(), attendu.size());
+    for (std::size_t k = 0; k < attendu.size(); ++k) {
+        EXPECT_TRUE(couche[k].kind == Prim::Kind::Line && couche[k].color == (int(k) == rouge_en ? rouge : c)) << k;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(xy(couche[k])[i], attendu[k][i], 1e-9) << "line " << k << ", coordinate " << i;
+    }
+}
+
+// 1024 lines following g at x = 1, 5, … 4093 samples, the first from x = départ: the first, middle and last checked.
+inline void courbe(const std::vector<Prim>& l, auto g, QRgb c, double départ = un_pas)
+{
+    ASSERT_EQ(l.size(), 1024u);
+    const double p = un_pas, m = 2045 * p, z = 4089 * p, d = 4 * p;
+    segments({l[0], l[512], l[1023]}, {{départ, g(p), p, g(p)}, {m, g(m), m + d, g(m + d)}, {z, g(z), z + d, g(z + d)}}, c);
+}
+
+// A trail segment on the diagram.
+inline void traînée_sur(Surface* s)
+{
+    s->setAutoRedraw(true);
+    s->line(0.2, 0.2, 0.4, 0.3, QColor(rose));
+    s->setAutoRedraw(false);
+}
+
+// Whether the window shows the plot in black at (x, y) of its user units, within two pixels up or down.
+inline bool noir_à_l_écran(Surface* s, double x, double y)
+{
+    QCoreApplication::processEvents();
+    const QImage img = à_l_écran(s);
+    const QPoint p = s->toPixels(x, y).toPoint();
+    for (int dy = -2; dy <= 2; ++dy)
+        if (img.pixel(p + QPoint(0, dy)) == noir)
+            return true;
+    return false;
+}
+
+// A real mouse event at a position of a strip in its user units, mid-strip the other way.
+inline void glisser(Surface* s, QEvent::Type t, double v, Qt::MouseButton b = Qt::LeftButton, Qt::MouseButtons boutons = Qt::LeftButton)
+{
+    const QPointF m = QRectF(s->rect()).center();
+    const QPointF p = s->scaleWidth() == 360 ? QPointF(s->toPixels(v, 0).x(), m.y()) : QPointF(m.x(), s->toPixels(0, v).y());
+    souris_sur(s, t, p, b, t == QEvent::MouseButtonRelease ? Qt::NoButton : boutons);
+}

@@ -1,34 +1,8 @@
 // The animation driven by real presses and releases of its button.
 #include "tests/outils_compacts.h"
-#include "widgets/controls.h"
-
-#include <QScrollBar>
-#include <QTimer>
-
-#include <cmath>
-#include <functional>
-
-namespace {
-
-constexpr double pas = 4 * (Form1::deux_pi / 4096);  // one frame
-
-// Runs `action` once, on the first pass through the event loop at which `condition` holds.
-void quand(std::function<bool()> condition, std::function<void()> action)
-{
-    auto* t = new QTimer;
-    QObject::connect(t, &QTimer::timeout, [=] {
-        if (!condition())
-            return;
-        t->stop();
-        t->deleteLater();
-        action();
-    });
-    t->start(0);
-}
 
 struct Animation : AvecFenêtre {
-    void SetUp() override
-    {
+    void SetUp() override {
         AvecFenêtre::SetUp();
         f->durée_passe = f->durée_image = 0;  // no pacing: frames as fast as they can
         commun::composantes[1] = {1.0, 0.0};
@@ -36,24 +10,22 @@ struct Animation : AvecFenêtre {
     void appuyer(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonPress); }
     void relâcher(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonRelease); }
 };
-
 // Released at frame 300, nothing happens until a press resumes it; then the whole period, nothing restarted or skipped.
-TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod)
-{
+TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod) {
     commun::periode[100] = 0.5;
     struct { double angle; long long passes; size_t traînée; } pause{};
     quand([&] { return f->position >= 300; }, [&] {
         relâcher();
         pause = {f->angle1, f->passes_animation, traînée().size()};
-        QTimer::singleShot(200, [&] {  // waits for events, without spinning
+        segments(diagramme(), {{0, 0, std::cos(f->angle1), std::sin(f->angle1)}}, noir);  // the frame's vector
+        QTimer::singleShot(200, [&] {  // waits for events, without spinning; a press resumes it and returns at once
             EXPECT_EQ(std::tuple(f->angle1, traînée().size(), f->passes_animation - pause.passes < 10),
                       std::tuple(pause.angle, pause.traînée, true));
-            appuyer();  // resumes: returns at once
+            appuyer();
         });
     });
-    appuyer();  // runs the whole animation while held
-    // Past the limit; the last frame's vector stays.
-    EXPECT_EQ(std::tuple(f->position, pause.traînée > 250, std::abs(f->angle1 - 1025 * pas) < 1e-9, de_couleur(diagramme(), noir).size()),
+    appuyer();  // runs the whole animation while held: past the limit, the last frame's vector stays
+    EXPECT_EQ(std::tuple(f->position, pause.traînée > 250, std::abs(f->angle1 - 4100 * un_pas) < 1e-9, de_couleur(diagramme(), noir).size()),
               std::tuple(0, true, true, 1ul));
     // The trail: 1024 joined segments on the circle, the first of zero length, the last back at (1, 0).
     const auto t = traînée();
@@ -65,13 +37,11 @@ TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod
     const auto courbe = de_couleur(courbes(), noir);
     ASSERT_EQ(std::pair(courbe.size(), de_couleur(courbes(), magenta).size()), std::pair(1025ul, 4091ul));
     EXPECT_EQ(std::tuple(courbe[0].kind, courbe[0].x1), std::tuple(Prim::Kind::Point, 0.0));
-    EXPECT_NEAR(courbe[512].y2, std::sin(512 * pas), 1e-9);
+    EXPECT_NEAR(courbe[512].y2, std::sin(2048 * un_pas), 1e-9);
     EXPECT_NEAR(courbe.back().x2, Form1::deux_pi, 1e-9);
 }
-
 // After an animation of rank 1 (its trail erased), a DC level alone: no vector, a flat line.
-TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine)
-{
+TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine) {
     appuyer();
     relâcher();
     composantes({{0, {0.4, 0}}});
@@ -81,73 +51,72 @@ TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine)
     EXPECT_EQ(std::pair(xy(t.front()), xy(t.back())), std::pair(Segment{0, 0.4, 0, 0.4}, Segment{0, 0.4, 0, 0.4}));
     EXPECT_EQ(std::tuple(courbes()[0].y1, courbes()[512].y2, courbes().back().y2), std::tuple(0.4, 0.4, 0.4));
 }
-
 // Moved during the pause of frame 500: that pause keeps 1·1 + 1 passes, the 524 after (to the angle test) 2·2 + 1.
-TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn)
-{
+TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn) {
     f->HScroll2->setValue(1);
     quand([&] { return f->position >= 500; }, [&] { f->HScroll2->setValue(2); });
     const long long avant = f->passes_animation;
     appuyer();
     EXPECT_EQ(f->passes_animation - avant, 501 * 2 + 524 * 5);
 }
-
-// The paused animation ends at its next angle test without drawing; only the new one drew.
-TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOver)
-{
+// "Finir le tracé." during a pause: the static display; the paused one ends without drawing; a press starts anew.
+TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOver) {
     size_t traînée_après_fin = 99, courbe_après_fin = 0;
     quand([&] { return f->position >= 200; }, [&] {
         relâcher();
         QTimer::singleShot(0, [&] {
-            appuyer(f->Command4), relâcher(f->Command4);  // "Finir le tracé."
+            appuyer(f->Command4), relâcher(f->Command4);
             traînée_après_fin = traînée().size(), courbe_après_fin = de_couleur(courbes(), noir).size();
-            QTimer::singleShot(0, [&] { appuyer(); });  // the paused one still waits; a press starts anew
+            QTimer::singleShot(0, [&] { appuyer(); });
         });
     });
     appuyer();
     EXPECT_EQ(std::tuple(traînée_après_fin, courbe_après_fin, traînée().size(), de_couleur(courbes(), noir).size(), f->position),
               std::tuple(0ul, 1024ul, 1024ul, 1025ul, 0));
 }
-
-TEST_F(Animation, ClosingTheWindowEndsPausedAnimationsNestedOrNot)
-{
+TEST_F(Animation, ClosingTheWindowEndsPausedAnimationsNestedOrNot) {
     quand([&] { return f->position >= 50; }, [&] {
         relâcher();
         QTimer::singleShot(0, [&] {
             f->Command4_Click();  // position 0: the next press nests
-            quand([&] { return f->position >= 20; }, [&] {
-                relâcher(), QTimer::singleShot(20, [&] { f->close(); });
-            });
+            quand([&] { return f->position >= 20; }, [&] { relâcher(), QTimer::singleShot(20, [&] { f->close(); }); });
             appuyer();
         });
     });
     appuyer();  // returns once both have ended
     EXPECT_EQ(std::tuple(f->isVisible(), traînée().size() < 1024, f->position), std::tuple(false, true, 0));
 }
-
-TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop)
-{
+TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop) {
     f->durée_image = 1.0 / 1024;  // the usual pace
     QTimer::singleShot(0, [&] { appuyer(); });
     quand([&] { return f->position >= 30; }, [&] { f->close(); });
     EXPECT_EQ(QCoreApplication::exec(), 0);  // returns: nothing keeps it running
     EXPECT_EQ(std::pair(f->isVisible(), traînée().size() < 1024), std::pair(false, true));
 }
-
-// The chain overflows: the vectors leave the diagram, the waveform the plot; both show their axes on the background.
-TEST_F(Animation, HugeAmplitudesAnimateToTheEnd)
-{
-    composantes({{0, {1e308, 0}}, {1, {1e308, 0.0}}, {2, {1e308, 1.0}}});
-    appuyer();
-    EXPECT_EQ(std::pair(f->position, f->angle1 > Form1::limite_animation), std::pair(0, true));
-    QCoreApplication::processEvents();
-    for (Surface* s : {f->Picture1, f->Picture2})
-        EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
+// Overflowing sums: traces and stored period drawn and painted, no NaN; animated to the end, axes on the background.
+TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
+    for (double a : {1e300, 1e308}) {
+        SCOPED_TRACE(a);
+        composantes({{0, {a == 1e308 ? a : 0.0, 0}}, {1, {a, 0.4}}, {2, {a, 1.3}}});
+        commun::periode[7] = a;
+        f->Command4_Click();
+        f->Command3_MouseDown(2, 1, 0, 0, 0);
+        QCoreApplication::processEvents();  // the red trace crosses the plot: some of it is on screen
+        EXPECT_EQ(std::pair(de_couleur(courbes(), rouge).size(), pixels(f->Picture2, rouge) > 0), std::pair(1024ul, true));
+        f->Command3_MouseDown(0, 1, 0, 0, 0), QCoreApplication::processEvents();
+        EXPECT_EQ(std::pair(courbes().size(), pixels(f->Picture2, magenta) > 0), std::pair(1024ul + 4091ul + 1ul, true));
+        for (const auto* couche : {&courbes(), &diagramme()})
+            for (const Prim& p : *couche)
+                ASSERT_FALSE(std::isnan(p.x1) || std::isnan(p.y1) || std::isnan(p.x2) || std::isnan(p.y2));
+        appuyer();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(std::pair(f->position, f->angle1 > Form1::limite_animation), std::pair(0, true));
+        for (Surface* s : {f->Picture1, f->Picture2})
+            EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
+    }
 }
-
 // Halfway through, the screen shows part of the waveform and the trail; the rest comes after.
-TEST_F(Animation, FramesReachTheScreen)
-{
+TEST_F(Animation, FramesReachTheScreen) {
     int courbe = -1, trail = -1;
     quand([this] { return f->angle1 > Form1::deux_pi / 2; }, [&] {
         QCoreApplication::processEvents();
@@ -157,5 +126,3 @@ TEST_F(Animation, FramesReachTheScreen)
     QCoreApplication::processEvents();
     EXPECT_TRUE(courbe > 100 && trail > 100 && pixels(f->Picture2, noir) > courbe + 100) << courbe << " " << trail;
 }
-
-}  // namespace

@@ -1,58 +1,26 @@
 // The waveform, stored period, phasor diagram and rank traces, read back from the plots' layers.
 #include "tests/outils_compacts.h"
-#include "widgets/controls.h"
-
-#include <cmath>
-
-namespace {
-
-constexpr double pas = Form1::deux_pi / 4096;  // one sample
-
-// Exactly these lines, all of colour c but the one at index rouge_en, red.
-void segments(const std::vector<Prim>& couche, const std::vector<Segment>& attendu, QRgb c, int rouge_en = -1)
-{
-    ASSERT_EQ(couche.size(), attendu.size());
-    for (std::size_t k = 0; k < attendu.size(); ++k) {
-        EXPECT_TRUE(couche[k].kind == Prim::Kind::Line && couche[k].color == (int(k) == rouge_en ? rouge : c)) << k;
-        for (int i = 0; i < 4; ++i)
-            EXPECT_NEAR(xy(couche[k])[i], attendu[k][i], 1e-9) << "line " << k << ", coordinate " << i;
-    }
-}
-
-// 1024 lines following g at x = 1, 5, … 4093 samples, the first from x = départ: the first, middle and last checked.
-void courbe(const std::vector<Prim>& l, auto g, QRgb c, double départ = pas)
-{
-    ASSERT_EQ(l.size(), 1024u);
-    const double m = 2045 * pas, z = 4089 * pas, d = 4 * pas;
-    segments({l[0], l[512], l[1023]}, {{départ, g(pas), pas, g(pas)}, {m, g(m), m + d, g(m + d)}, {z, g(z), z + d, g(z + d)}}, c);
-}
-
-// A trail segment on the diagram.
-void traînée_sur(Surface* s) { s->setAutoRedraw(true), s->line(0.2, 0.2, 0.4, 0.3, QColor(rose)), s->setAutoRedraw(false); }
 
 using Trace = AvecFenêtre;
-
 // A DC level (its phase ignored, its vector drawn even at 0), then the ranks: a negative amplitude skipped, 0 too,
 // the rank multiplying the angle, the phase added. The stored period from sample 5, sample 2 alone enough to make one.
-TEST_F(Trace, FinishButtonRedrawsTheChainItsDiagramAndTheStoredPeriod)
-{
+TEST_F(Trace, FinishButtonRedrawsTheChainItsDiagramAndTheStoredPeriod) {
     commun::periode[2] = -1;
     for (double dc : {0.0, 0.3}) {
         SCOPED_TRACE(dc);
-        composantes({{0, {dc, 1}}, {1, {0.5, 0}}, {2, {-0.7, 0.3}}, {3, {0.25, 0.5}}, {4, {0, 0.7}}});
+        composantes({{0, {dc, 1}}, {1, {0.5, 0}}, {2, {-0.7, 0.3}}, {3, {0.25, 0.5}}, {4, {0, 0.7}}, {50, {0.05, 0.2}}});
         traînée_sur(f->Picture1);
         f->Command4->click();
         EXPECT_EQ(std::pair(traînée().size(), f->Picture1->persistentLayer().size()), std::pair(0ul, 2ul));  // the axes only
-        courbe(de_couleur(courbes(), noir), [dc](double x) { return dc + 0.5 * std::sin(x) + 0.25 * std::sin(3 * x + 0.5); }, noir);
-        segments(diagramme(), {{0, dc, 0, 0}, {0, dc, 0.5, dc}, {0.5, dc, 0.5 + 0.25 * std::cos(0.5), dc + 0.25 * std::sin(0.5)}}, noir);
+        courbe(de_couleur(courbes(), noir), [dc](double x) { return dc + sin(x) / 2 + sin(3 * x + 0.5) / 4 + sin(50 * x + 0.2) / 20; }, noir);
+        const double x3 = 0.5 + std::cos(0.5) / 4, y3 = dc + std::sin(0.5) / 4;
+        segments(diagramme(), {{0, dc, 0, 0}, {0, dc, 0.5, dc}, {0.5, dc, x3, y3}, {x3, y3, x3 + cos(0.2) / 20, y3 + sin(0.2) / 20}}, noir);
         const auto p = de_couleur(courbes(), magenta);
         ASSERT_EQ(p.size(), 4091u);
-        segments({p.front(), p.back()}, {{5 * pas, 0, 6 * pas, 0}, {4095 * pas, 0, Form1::deux_pi, 0}}, magenta);
+        segments({p.front(), p.back()}, {{5 * un_pas, 0, 6 * un_pas, 0}, {4095 * un_pas, 0, Form1::deux_pi, 0}}, magenta);
     }
 }
-
-TEST_F(Trace, PressAndReleaseWithAndWithoutGlobalUpdate)
-{
+TEST_F(Trace, PressAndReleaseWithAndWithoutGlobalUpdate) {
     composantes({{0, {0.2, 0}}, {1, {1.0, 0}}, {3, {0.5, 0}}, {4, {-0.5, 0.1}}});
     commun::periode[10] = 0.8;
     const std::vector<Segment> chaîne{{0, 0.2, 0, 0}, {0, 0.2, 1, 0.2}, {1, 0.2, 1.5, 0.2}};
@@ -83,23 +51,18 @@ TEST_F(Trace, PressAndReleaseWithAndWithoutGlobalUpdate)
     f->tracer1h(-1), f->tracer1h(2001);  // no such record: nothing drawn
     EXPECT_TRUE(courbes().empty());
 }
-
-TEST_F(Trace, OverflowingSumsDrawAndPaintWithoutTrouble)
-{
-    for (double a : {1e300, 1e308}) {
-        SCOPED_TRACE(a);
-        composantes({{0, {a == 1e308 ? a : 0.0, 0}}, {1, {a, 0.4}}, {2, {a, 1.3}}});
-        commun::periode[7] = a;
-        f->Command4_Click();
-        f->Command3_MouseDown(2, 1, 0, 0, 0);
-        QCoreApplication::processEvents();  // the red trace crosses the plot: some of it is on screen
-        EXPECT_EQ(std::pair(de_couleur(courbes(), rouge).size(), pixels(f->Picture2, rouge) > 0), std::pair(1024ul, true));
-        f->Command3_MouseDown(0, 1, 0, 0, 0), QCoreApplication::processEvents();
-        EXPECT_EQ(std::pair(courbes().size(), pixels(f->Picture2, magenta) > 0), std::pair(1024ul + 4091ul + 1ul, true));
-        for (const auto* couche : {&courbes(), &diagramme()})
-            for (const Prim& p : *couche)
-                ASSERT_FALSE(std::isnan(p.x1) || std::isnan(p.y1) || std::isnan(p.x2) || std::isnan(p.y2));
+// A rank's trace button held: yellow axes, black curves, magenta period, red rank; light blue indicators, red percentages.
+TEST_F(Trace, ColoursOnScreen) {
+    commun::periode.fill(0.7);
+    for (auto [boîte, texte] : {std::pair{f->Amplit[1], "50"}, {f->Amplit[3], "30"}, {f->déphas[3], "60"}})
+        boîte->setText(texte);
+    for (bool tenu : {true, false}) {
+        souris(f->Command3[3], tenu ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease);
+        QCoreApplication::processEvents();
+        for (Surface* s : {f->Picture1, f->Picture2})
+            EXPECT_EQ(std::tuple(pixels(s, jaune) > 0, pixels(s, noir) > 0, pixels(s, rouge) > 0, pixels(s, magenta) > 0),
+                      std::tuple(true, true, tenu, s == f->Picture2)) << s->objectName().toStdString() << tenu;
+        EXPECT_EQ(std::tuple(pixels(f->bar[3], bleu_clair) > 0, pixels(f->bar_deg[3], bleu_clair) > 0,
+                             pixels_rouges(f->Label4[3]) > 0, pixels_rouges(f->Amplit[3])), std::tuple(true, true, true, 0));
     }
 }
-
-}  // namespace
