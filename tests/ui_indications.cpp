@@ -11,22 +11,33 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 using Indications = AvecFenêtre;
 
+// Over each control, its hint (over a framed label, the frame's; over a control without one, none); over the lists,
+// the scroll bars, "A propos.", the percentages and the bare panel, the hint is left as it was.
 TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOverAndIsRepaintedOnlyOnAChange)
 {
-    const QPointF panneau_nu(f->Picture4->clientRect().left() + 1, f->Picture4->clientRect().bottom() - 1);
-    // Over a control (a frame's or the window's bare corner), its tooltip, even empty; over a framed label, the frame's.
-    const QList<QWidget*> sans{f->Combo1, f->Combo2, f->VScroll1, f->HScroll1, f->HScroll2, f->Command5, f->Label4[1], f->Picture4};
-    for (QWidget* w : QList<QWidget*>{f->Label1, f->Label2[1], f->déphas[2], f->degré[2], f->Command3[1], f->bar_deg[3], f->Command1,
-                                      f->Command2, f->Label3, f->Picture1, f->Picture2, f->Frame1[2], f->Frame4, f.get()} + sans) {
+    const QPointF panneau_nu(f->Picture4->clientRect().left() + 1, f->Picture4->clientRect().bottom() - 1), coin(1, 1);
+    const QString valeur = "Saisie de la valeur de la composante continue.", action = "Action sur  la valeur de la composante continue",
+                  rang = " du rang 7.", vitesse = "Réglage de la vitesse d'animation.", rangs = "Choix du nb de rangs utilisés.";
+    const std::tuple<QWidget*, std::optional<QPointF>, QString> cas[] = {
+        {f->Amplit[0], {}, valeur}, {f->Amplit[7], {}, "Saisie de l'amplitude" + rang}, {f->déphas[7], {}, "Saisie du déphasage" + rang},
+        {f->degré[7], {}, ""}, {f->bar[0], {}, action}, {f->bar[7], {}, "Action sur l'amplitude" + rang},
+        {f->bar_deg[7], {}, "Action sur le déphasage" + rang}, {f->Command3[0], {}, "Tracé de la composante continue."},
+        {f->Command3[7], {}, "Tracé du rang 7."}, {f->Frame1[0], coin, ""}, {f->Frame1[7], coin, ""}, {f->Command1, {}, "Animer le tracé."},
+        {f->Command2, {}, "Initialiser le graphique."}, {f->Command4, {}, "Finir le tracé."}, {f->Frame2, coin, vitesse},
+        {f->Label2[0], {}, vitesse}, {f->Label2[1], {}, vitesse}, {f->Frame3, coin, rangs}, {f->Label1, {}, rangs},
+        {f->Frame4, coin, "Choix d'un signal."}, {f->Label3, {}, ""}, {f->Picture1, {}, ""}, {f->Picture2, {}, "Tracé manuel d'une période."},
+        {f.get(), coin, ""}, {f->Combo1, {}, "avant"}, {f->Combo2, {}, "avant"}, {f->VScroll1, {}, "avant"}, {f->HScroll1, {}, "avant"},
+        {f->HScroll2, {}, "avant"}, {f->Command5, {}, "avant"}, {f->Label4[7], {}, "avant"}, {f->Picture4, panneau_nu, "avant"}};
+    for (const auto& [w, point, texte] : cas) {
         f->Label3->setText("avant");
-        const bool nu = qobject_cast<QGroupBox*>(w) || w == f.get();
-        souris_en(w, QEvent::MouseMove, w == f->Picture4 ? panneau_nu : nu ? QPointF(1, 1) : QRectF(w->rect()).center());
-        const QWidget* source = w == f->Label1 ? f->Frame3 : w == f->Label2[1] ? f->Frame2 : w;
-        EXPECT_EQ(f->Label3->text(), sans.contains(w) ? "avant" : source->toolTip()) << w->objectName().toStdString();
+        souris_en(w, QEvent::MouseMove, point.value_or(QRectF(w->rect()).center()));
+        EXPECT_EQ(f->Label3->text(), texte) << w->objectName().toStdString();
     }
     // A left click on the bare panel empties it; a right one does not.
     for (auto [bouton, texte] : {std::pair{Qt::RightButton, "avant"}, {Qt::LeftButton, ""}}) {
