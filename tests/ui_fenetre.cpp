@@ -32,18 +32,27 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
     EXPECT_EQ(std::tuple(f->Combo1->count(), f->Combo1->itemText(0), f->Combo1->itemText(8), f->Combo1->currentText()),
               std::tuple(50, "1", "9", "50"));
     EXPECT_EQ(std::pair(f->Combo2->count(), f->Combo2->currentIndex()), std::pair(9, -1));
-    const std::array<QString, 4> contrôles[] = {  // name, container, caption (a frame's title), tooltip
-        {"Frame4", "Form1", "Signaux:", "Choix d'un signal."},                  {"Picture2", "Form1", "", "Tracé manuel d'une période."},
-        {"Frame3", "Form1", "Rangs:", "Choix du nb de rangs utilisés."},        {"Label1", "Frame3", "Utilisés:", ""},
-        {"Frame2", "Form1", "Animation:", "Réglage de la vitesse d'animation."}, {"Label2(1)", "Frame2", "Mini", ""},
-        {"Command1", "Frame2", "", "Animer le tracé."},                         {"Command4", "Frame2", "", "Finir le tracé."},
-        {"Command2", "Form1", "RAZ", "Initialiser le graphique."},              {"Command5", "Form1", "A propos.", ""}};
-    for (const auto& [nom, conteneur, légende, bulle] : contrôles) {
+    const std::tuple<QString, QString, QString, QString, QRect> contrôles[] = {  // name, container, caption, tooltip, place
+        {"Frame4", "Form1", "Signaux:", "Choix d'un signal.", {5100, 0, 2655, 555}},
+        {"Combo2", "Frame4", "", "Choix d'un signal.", {60, 180, 2535, 315}}, {"Command5", "Form1", "A propos.", "", {8340, 120, 855, 315}},
+        {"Frame3", "Form1", "Rangs:", "Choix du nb de rangs utilisés.", {3660, 0, 1395, 555}},
+        {"Combo1", "Frame3", "", "", {660, 180, 675, 330}}, {"Label1", "Frame3", "Utilisés:", "", {60, 240, 675, 195}},
+        {"Command2", "Form1", "RAZ", "Initialiser le graphique.", {7800, 120, 495, 315}},
+        {"Frame2", "Form1", "Animation:", "Réglage de la vitesse d'animation.", {60, 0, 3555, 555}},
+        {"Command4", "Frame2", "", "Finir le tracé.", {3060, 180, 375, 315}}, {"Command1", "Frame2", "", "Animer le tracé.", {2580, 180, 435, 315}},
+        {"HScroll2", "Frame2", "", "", {480, 240, 1635, 195}}, {"Label2(0)", "Frame2", "Max", "", {60, 240, 375, 195}},
+        {"Label2(1)", "Frame2", "Mini", "", {2160, 240, 375, 195}}, {"Label3", "Form1", "", "", {9180, 180, 2775, 255}},
+        {"Picture2", "Form1", "", "Tracé manuel d'une période.", {}}, {"Picture1", "Form1", "", "", {}}};
+    for (const auto& [nom, conteneur, légende, bulle, place] : contrôles) {
         const QWidget* w = f->findChild<QWidget*>(nom);
         ASSERT_NE(w, nullptr) << nom.toStdString();
         const QString lue = w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text").toString();
         EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), lue, w->toolTip()), std::tuple(conteneur, légende, bulle));
+        EXPECT_LE(écart(en_twips(w), place.isNull() ? en_twips(w) : place), 15) << nom.toStdString();
     }
+    const auto bornes = [](const QScrollBar* b) { return std::tuple(b->minimum(), b->maximum(), b->value()); };
+    EXPECT_EQ(std::tuple(bornes(f->VScroll1), bornes(f->HScroll2), f->HScroll1->minimum(), f->HScroll1->value()),
+              std::tuple(std::tuple(1, 10, 1), std::tuple(1, 80, 1), 0, 0));
     EXPECT_EQ(std::pair(f->Label1->font().pixelSize(), f->Label2[0]->font().pixelSize()), std::pair(11, 12));  // 8.25 and 9 pt
     EXPECT_NE(QFontInfo(f->Amplit[7]->font()).family(), QFontInfo(f->Label1->font()).family());  // the rank boxes in a serif face
     // The rank panel: columns every 755 twips from the corner of its client area, inside its 2-pixel border.
@@ -56,7 +65,11 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
         const QString rang = " du rang " + QString::number(i) + ".";  // the DC column: no title nor phase
         EXPECT_EQ(std::tuple(cadre->title(), f->Amplit[i]->text(), f->déphas[i]->isVisible() + f->bar_deg[i]->isVisible()),
                   std::tuple(i ? "Rang:" + QString::number(i) : QString(), QString("0"), i ? 2 : 0));
-        EXPECT_NEAR(en_twips(f->bar[i]).height(), i ? 1335 : 1900, 15);
+        const std::pair<QWidget*, QRect> places[] = {{f->Command3[i], {480, 1740, 135, 195}}, {f->bar_deg[i], {60, 2340, 615, 195}},
+            {f->bar[i], {300, 600, 135, i ? 1335 : 1900}}, {f->Amplit[i], {120, 240, 450, 285}}, {f->déphas[i], {60, 2040, 570, 285}},
+            {f->degré[i], {650, 2040, 135, 135}}, {f->Label4[i], {60, 2580, 615, 195}}};
+        for (auto [w, place] : places)
+            EXPECT_LE(écart(en_twips(w), place), 15) << w->objectName().toStdString();
         const QStringList bulles{f->Amplit[i]->toolTip(), f->bar[i]->toolTip(), f->Command3[i]->toolTip(), f->bar_deg[i]->toolTip()};
         EXPECT_EQ(bulles, (i ? QStringList{"Saisie de l'amplitude" + rang, "Action sur l'amplitude" + rang, "Tracé" + rang,
                                            "Action sur le déphasage" + rang}
