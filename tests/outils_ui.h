@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QScreen>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -92,4 +93,26 @@ inline int pixels(QWidget* w, QRgb c)
         for (int x = 0; x < img.width(); ++x)
             n += (img.pixel(x, y) & 0xFFFFFF) == (c & 0xFFFFFF);
     return n;
+}
+
+// Clicks (or double-clicks) a list item with real mouse events.
+inline void cliquer(QListWidget* liste, const QString& texte, bool double_clic = false)
+{
+    const auto trouvés = liste->findItems(texte, Qt::MatchExactly);
+    if (trouvés.isEmpty())
+        return;
+    const QPoint p = liste->visualItemRect(trouvés.first()).center();
+    const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick};
+    for (int i = 0; i < (double_clic ? 4 : 2); ++i)  // press, release (double click, release)
+        souris_sur(liste->viewport(), types[i % 2 ? 1 : i], p, Qt::LeftButton, i % 2 ? Qt::NoButton : Qt::LeftButton);
+}
+
+// The texts of a list's items (only the selected ones when `choisis`).
+inline QStringList textes(const QListWidget* l, bool choisis = false)
+{
+    QStringList r;
+    for (int i = 0; i < l->count(); ++i)
+        if (!choisis || l->item(i)->isSelected())
+            r << l->item(i)->text();
+    return r;
 }
