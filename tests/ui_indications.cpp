@@ -1,5 +1,4 @@
 // The hint line under real pointer moves, the reset button and the about box.
-
 #include "tests/outils_compacts.h"
 #include "widgets/controls.h"
 
@@ -50,13 +49,9 @@ TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOverAndIsRepainted
         int n = 0;
         bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Paint && ++n < 0; }  // counts, lets through
     } peintures;
-    survoler(f->Amplit[4]);
-    QCoreApplication::processEvents();
-    f->Label3->installEventFilter(&peintures);
-    souris_en(f->Amplit[4], QEvent::MouseMove, QPointF(2, 2));  // within the box: not even repainted
-    QCoreApplication::processEvents();
-    survoler(f->Amplit[5]);
-    QCoreApplication::processEvents();
+    survoler(f->Amplit[4]), QCoreApplication::processEvents(), f->Label3->installEventFilter(&peintures);
+    souris_en(f->Amplit[4], QEvent::MouseMove, QPointF(2, 2)), QCoreApplication::processEvents();  // within the box: not even repainted
+    survoler(f->Amplit[5]), QCoreApplication::processEvents();
     EXPECT_EQ(std::pair(peintures.n, f->Label3->text()), std::pair(1, QString("Saisie de l'amplitude du rang 5.")));
 }
 
@@ -68,9 +63,7 @@ TEST_F(Indications, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePer
         b->setText("20");
         QObject::connect(b, &QLineEdit::textChanged, [&] { maj.push_back(f->maj_globale); });
     }
-    commun::periode[100] = 0.4;
-    f->HScroll1->setValue(755);
-    f->Label3->setText("avant");
+    commun::periode[100] = 0.4, f->HScroll1->setValue(755), f->Label3->setText("avant");
     const auto calque = courbes().size();
     // The modal box is read, then closed with its OK button, from the event loop it runs.
     QString titre, texte;
@@ -82,15 +75,13 @@ TEST_F(Indications, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePer
         std::tie(titre, texte, boutons) = std::tuple(boîte->windowTitle(), boîte->text(), ok ? boîte->buttons().size() : 0);
         ok ? ok->click() : boîte->reject();
     });
-    souris(f->Command5, QEvent::MouseButtonPress);
-    souris(f->Command5, QEvent::MouseButtonRelease);
+    souris(f->Command5, QEvent::MouseButtonPress), souris(f->Command5, QEvent::MouseButtonRelease);
     const QStringList l = texte.split('\n');
     ASSERT_EQ(std::tuple(titre, boutons, l.size()), std::tuple(QString("A propos"), 1, 7));
     EXPECT_TRUE(l[0].isEmpty() && l[1].contains("Sinuvia") && l[3].trimmed() == "VELTRANE" && l[6].contains("FFT")) << texte.toStdString();
     EXPECT_EQ(std::tuple(maj.size(), commun::composantes[1].amplitude, commun::periode_vide(), f->Label3->text(), courbes().size()),
               std::tuple(0u, 0.2, false, QString("avant"), calque));
-    souris(f->Command2, QEvent::MouseButtonPress);
-    souris(f->Command2, QEvent::MouseButtonRelease);
+    souris(f->Command2, QEvent::MouseButtonPress), souris(f->Command2, QEvent::MouseButtonRelease);
     EXPECT_EQ(std::tuple(maj, f->maj_globale, commun::periode_vide()), std::tuple(std::vector<int16_t>(5, 1), 0, true));
     for (int i = 0; i <= 50; ++i)
         EXPECT_EQ(std::tuple(f->Amplit[i]->text() + f->déphas[i]->text() + (i ? f->Label4[i]->text() : ""), f->bleu[i]->userTop(),
