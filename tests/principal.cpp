@@ -1,10 +1,5 @@
 // The program's own main(), started with Qt's options: Qt's texts in French whatever the locale, Qt's options taken by Qt.
-#include <QApplication>
-#include <QLineEdit>
-#include <QMenu>
-#include <QStyle>
-#include <QTimer>
-
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 int sinuvia_main(int argc, char** argv);  // app/main.cpp, renamed

@@ -1,9 +1,6 @@
 // Drawing a period by hand on the waveform, with real mouse events.
 #include "tests/outils_compacts.h"
-
-#include <QLabel>
-#include <QLineEdit>
-
+#include <QtWidgets>
 #include <cmath>
 
 namespace {

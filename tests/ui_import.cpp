@@ -3,16 +3,7 @@
 #include "tests/outils_compacts.h"
 #include "tests/outils_import.h"
 #include "widgets/controls.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
-
+#include <QtWidgets>
 #include <cmath>
 #include <fstream>
 #include <map>

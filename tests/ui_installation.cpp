@@ -1,17 +1,7 @@
-// The command line, the installed files, and the fonts of Qt's popups.
-#include "app/form1.h"
+// The command line and the installed files.
 #include "app/ligne_de_commande.h"
 #include "tests/outils_ui.h"
-#include "widgets/controls.h"
-
-#include <QApplication>
-#include <QDirIterator>
-#include <QFontInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QToolTip>
-
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 // Parsed in the process, then by the built program without a display unless it would open the window.
@@ -71,14 +61,4 @@ TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
         for (const QString& t : textes)
             EXPECT_TRUE(contenu.contains(t)) << nom << ": " << t.toStdString();
     }
-}
-
-TEST(Polices, BullesEtListesDeroulantesDansLaPoliceDeLaFenetre)
-{
-    const Form1 f;
-    const QString famille = QFontInfo(f.font()).family();
-    EXPECT_EQ(QFontInfo(QToolTip::font()).family(), famille);
-    for (const QComboBox* c : {f.Combo1, f.Combo2})
-        EXPECT_EQ(std::tuple(QFontInfo(c->view()->font()).family(), QFontInfo(c->font()).family(), c->view()->font().pixelSize()),
-                  std::tuple(famille, famille, c->font().pixelSize())) << c->objectName().toStdString();
 }

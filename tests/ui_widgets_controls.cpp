@@ -1,18 +1,14 @@
 // The program's pictures, the press button and the drop-down list.
-
 #include "tests/outils_ui.h"
 #include "widgets/controls.h"
 #include "widgets/pictures.h"
-
-#include <QApplication>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 #include <vector>
 
-// Drawn at least half opaque.
-static bool opaque(const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)) > 127; }
-
 TEST(Pictures, ButtonPicturesAndIcon)
 {
+    const auto opaque = [](const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)) > 127; };  // at least half
     // Transparent corner, the triangle, and the bar of the second one.
     for (auto [p, taille, x, barre] : {std::tuple{pictures::playPicture().toImage(), QSize(24, 23), 22, false},
                                        {pictures::goToEndPicture().toImage(), QSize(32, 23), 24, true}})
@@ -26,8 +22,7 @@ TEST(PressButton, ReportsEveryButtonWithItsBitsEvenFromWithinAHandler)
     PressButton b;
     auto send = [&](QEvent::Type t, QPoint p, Qt::MouseButton bt, Qt::KeyboardModifiers mods = {}) {
         QMouseEvent e(t, QPointF(p), QPointF(b.mapToGlobal(p)), bt, t == QEvent::MouseButtonPress ? bt : Qt::NoButton, mods);
-        QApplication::sendEvent(&b, &e);
-        return e.isAccepted();  // kept, not passed on to the parent
+        return QApplication::sendEvent(&b, &e), e.isAccepted();  // kept, not passed on to the parent
     };
     std::vector<std::vector<int>> log;  // {'d' or 'u', button, shift, x, y in twips[, pressed]}; 'e': first handler's end
     int clicks = 0;
@@ -42,8 +37,7 @@ TEST(PressButton, ReportsEveryButtonWithItsBitsEvenFromWithinAHandler)
         EXPECT_TRUE(send(QEvent::MouseButtonPress, {2, 3}, Qt::RightButton, Qt::ShiftModifier) &&
                     send(QEvent::MouseButtonRelease, {2, 3}, Qt::RightButton, Qt::ShiftModifier));
         send(QEvent::MouseButtonPress, {4, 1}, Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier);
-        send(QEvent::MouseButtonRelease, {4, 1}, Qt::MiddleButton);
-        log.push_back({'e'});
+        send(QEvent::MouseButtonRelease, {4, 1}, Qt::MiddleButton), log.push_back({'e'});
     };
     send(QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton);
     EXPECT_EQ(log, (std::vector<std::vector<int>>{{'d', 1, 0, 150, 75, 1}, {'u', 1, 0, 150, 75}, {'d', 2, 1, 30, 45, 0},
@@ -57,16 +51,13 @@ TEST(ClickComboBox, ClicksOncePerSelection)
     c.addItems({"un", "deux", "trois"});  // the first item becomes current
     int clicks = 0;
     c.onClick = [&] { ++clicks; };
-    c.setCurrentIndex(1);  // by the program: a change, then none
-    c.setCurrentIndex(1);
+    c.setCurrentIndex(1), c.setCurrentIndex(1);  // by the program: a change, then none
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);  // on the closed list
     QApplication::sendEvent(&c, &down);
     EXPECT_EQ(std::pair(c.currentIndex(), clicks), std::pair(2, 2));
-    choisir(&c, 2);  // the current item again, then another one
-    choisir(&c, 0);
+    choisir(&c, 2), choisir(&c, 0);  // the current item again, then another one
     EXPECT_EQ(std::pair(c.currentIndex(), clicks), std::pair(0, 4));
-    c.setCurrentIndex(1);  // the same item picked right after a change by the program
-    choisir(&c, 1);
+    c.setCurrentIndex(1), choisir(&c, 1);  // the same item picked right after a change by the program
     c.clear();  // no item left: no click
     EXPECT_EQ(clicks, 6);
 }
