@@ -9,18 +9,16 @@ namespace {
 
 using Fenetre = AvecFenêtre;
 
-// Place of a control in its container, in twips.
+// Place of a control in its container, in twips, and the largest gap between two places.
 QRect en_twips(const QWidget* w) { return {w->geometry().topLeft() * 15, w->geometry().size() * 15}; }
-
-// Largest gap, in twips, between two places.
-int écart(QRect a, QRect b) { return std::max({std::abs(a.x() - b.x()), std::abs(a.y() - b.y()), std::abs(a.width() - b.width()), std::abs(a.height() - b.height())}); }
+int écart(QRect a, QRect b) { return std::max({std::abs(a.left() - b.left()), std::abs(a.top() - b.top()), std::abs(a.right() - b.right()),
+                                               std::abs(a.bottom() - b.bottom())}); }
 
 TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
 {
     EXPECT_FALSE(f->windowIcon().isNull() || f->Command1->icon().isNull() || f->Command4->icon().isNull());
-    EXPECT_EQ(std::tuple(f->Combo1->count(), f->Combo1->itemText(0), f->Combo1->itemText(8), f->Combo1->currentText()),
-              std::tuple(50, "1", "9", "50"));
-    EXPECT_EQ(std::pair(f->Combo2->count(), f->Combo2->currentIndex()), std::pair(9, -1));
+    EXPECT_EQ(std::tuple(f->Combo1->count(), f->Combo1->itemText(0), f->Combo1->itemText(8), f->Combo1->currentText(), f->Combo2->count(),
+                         f->Combo2->currentIndex()), std::tuple(50, "1", "9", "50", 9, -1));
     const std::tuple<QString, QString, QString, QString, QRect> contrôles[] = {  // name, container, caption, tooltip, place
         {"Frame4", "Form1", "Signaux:", "Choix d'un signal.", {5100, 0, 2655, 555}},
         {"Combo2", "Frame4", "", "Choix d'un signal.", {60, 180, 2535, 315}}, {"Command5", "Form1", "A propos.", "", {8340, 120, 855, 315}},
@@ -36,8 +34,8 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
         const QWidget* w = f->findChild<QWidget*>(nom);
         ASSERT_NE(w, nullptr) << nom.toStdString();
         const QString lue = w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text").toString();
-        EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), lue, w->toolTip()), std::tuple(conteneur, légende, bulle));
-        EXPECT_LE(écart(en_twips(w), place.isNull() ? en_twips(w) : place), 15) << nom.toStdString();
+        EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), lue, w->toolTip(), écart(en_twips(w), place.isNull() ? en_twips(w) : place) <= 15),
+                  std::tuple(conteneur, légende, bulle, true));
     }
     const auto bornes = [](const QScrollBar* b) { return std::tuple(b->minimum(), b->maximum(), b->value()); };
     EXPECT_EQ(std::tuple(bornes(f->VScroll1), bornes(f->HScroll2), f->HScroll1->minimum(), f->HScroll1->value()),
@@ -46,18 +44,16 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
     EXPECT_NE(QFontInfo(f->Amplit[7]->font()).family(), QFontInfo(f->Label1->font()).family());  // the rank boxes in a serif face
     // The rank panel: columns every 755 twips from the corner of its client area, inside its 2-pixel border.
     for (int i : {0, 1, 7, 50}) {
-        SCOPED_TRACE(i);
-        QGroupBox* cadre = f->Frame1[i];
-        EXPECT_LE(écart(en_twips(cadre).translated(-30, -30), QRect(755 * i, 0, 735, 2835)), 15);
-        EXPECT_TRUE(f->bar[i]->isAncestorOf(f->bleu[i]) && f->bar_deg[i]->isAncestorOf(f->bleu_deg[i]));
-        // The DC column: no title nor phase.
-        EXPECT_EQ(std::tuple(cadre->title(), f->Amplit[i]->text(), f->déphas[i]->isVisible() + f->bar_deg[i]->isVisible()),
-                  std::tuple(i ? "Rang:" + QString::number(i) : QString(), QString("0"), i ? 2 : 0));
+        QGroupBox* cadre = f->Frame1[i];  // the DC column: no title nor phase
+        EXPECT_EQ(std::tuple(cadre->title(), f->Amplit[i]->text(), f->déphas[i]->isVisible() + f->bar_deg[i]->isVisible() + f->degré[i]->isVisible(),
+                             écart(en_twips(cadre).translated(-30, -30), QRect(755 * i, 0, 735, 2835)) <= 15,
+                             f->bar[i]->isAncestorOf(f->bleu[i]) && f->bar_deg[i]->isAncestorOf(f->bleu_deg[i])),
+                  std::tuple(i ? "Rang:" + QString::number(i) : QString(), QString("0"), i ? 3 : 0, true, true)) << i;
         const std::pair<QWidget*, QRect> places[] = {{f->Command3[i], {480, 1740, 135, 195}}, {f->bar_deg[i], {60, 2340, 615, 195}},
             {f->bar[i], {300, 600, 135, i ? 1335 : 1900}}, {f->Amplit[i], {120, 240, 450, 285}}, {f->déphas[i], {60, 2040, 570, 285}},
             {f->degré[i], {650, 2040, 135, 135}}, {f->Label4[i], {60, 2580, 615, 195}}};
         for (auto [w, place] : places)  // in their column's frame
-            EXPECT_TRUE(cadre->isAncestorOf(w) && écart(en_twips(w), place) <= 15) << w->objectName().toStdString();
+            EXPECT_TRUE(cadre->isAncestorOf(w) && écart(en_twips(w), place) <= 15) << w->objectName().toStdString() << i;
     }
 }
 
@@ -76,17 +72,15 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
                   std::tuple(taille.expandedTo(minimum), minimum, 1, 755, 755));
         EXPECT_NEAR(en_twips(f->Picture4).right() + 1, std::min(38545, f->largeur_extérieure() - 200), 15);
         const int W = f->largeur_client(), H = f->hauteur_client();
-        const QRect p1 = en_twips(f->Picture1), p2 = en_twips(f->Picture2), v1 = en_twips(f->VScroll1);
-        const QRect h1 = en_twips(f->HScroll1), p4 = en_twips(f->Picture4);
-        EXPECT_LE(écart(h1, QRect(0, H - 255, W, 255)), 15);
+        const QRect p1 = en_twips(f->Picture1), p2 = en_twips(f->Picture2), v1 = en_twips(f->VScroll1), h1 = en_twips(f->HScroll1);
+        const QRect p4 = en_twips(f->Picture4);
         EXPECT_EQ(std::tuple(p4.y() + p4.height(), p4.height(), p1.width(), v1.x() + v1.width()), std::tuple(h1.y(), 2955, p1.height(), W));
-        EXPECT_LE(écart(p1, QRect(0, 600, p4.y() - 650, p4.y() - 650)), 15);
-        EXPECT_LE(écart(p2, QRect(p1.width() + 50, p1.y(), p2.width(), p1.height())), 15);
-        EXPECT_LE(écart(v1, QRect(p2.x() + p2.width() + 50, p2.y(), 195, p2.height() / 2)), 15);
+        EXPECT_LE(std::max({écart(h1, QRect(0, H - 255, W, 255)), écart(p1, QRect(0, 600, p4.y() - 650, p4.y() - 650)),
+                            écart(p2, QRect(p1.width() + 50, p1.y(), p2.width(), p1.height())),
+                            écart(v1, QRect(p2.x() + p2.width() + 50, p2.y(), 195, p2.height() / 2))}), 15);
         const auto axe = de_couleur(courbes(), jaune);  // with no stored period, the time axis over the whole period
         EXPECT_TRUE(axe.size() == 1 && xy(axe[0]) == Segment({0, 0, Form1::deux_pi, 0}));
     }
-
     commun::periode[4096] = 0.25;  // a stored period, even of a single non-zero sample, the last one
     f->Picture2->line(0, 0.5, 2, 0.5, QColor(jaune));  // over the curves
     QScrollBar* b = f->VScroll1;  // its thumb at the top, just below the up arrow, as tall as the bar's extent
@@ -104,10 +98,8 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
                              s->overlay().size() - de_couleur(s->overlay(), noir).size()),
                   std::tuple(2u, 2u, Segment{0, 1, 0, -1}, horizontal, false, QColor(noir), 0u));
     }
-    souris_sur(b, QEvent::MouseMove, pouce, Qt::NoButton, Qt::LeftButton);
-    souris_sur(b, QEvent::MouseButtonRelease, pouce, Qt::LeftButton);
+    souris_sur(b, QEvent::MouseMove, pouce, Qt::NoButton, Qt::LeftButton), souris_sur(b, QEvent::MouseButtonRelease, pouce, Qt::LeftButton);
     EXPECT_EQ(std::pair(b->value(), de_couleur(courbes(), magenta).size()), std::pair(1, std::size_t{4091}));
-
     // Minimized, nothing is done; restored, laid out and redrawn: the trail of an animation gone.
     f->Picture1->setAutoRedraw(true), f->Picture1->line(0.2, 0.2, 0.4, 0.3, QColor(rose)), f->Picture1->setAutoRedraw(false);
     f->setWindowState(Qt::WindowMinimized), f->Form_Resize();
@@ -119,7 +111,6 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
 }
 
 using Indications = AvecFenêtre;
-
 // Over each control, its hint (over a framed label, the frame's; over a control without one, none); over the lists,
 // the scroll bars, "A propos.", the percentages and the bare panel, the hint is left as it was.
 TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOverAndIsRepaintedOnlyOnAChange)
