@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QApplication>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -115,4 +117,13 @@ inline QStringList textes(const QListWidget* l, bool choisis = false)
         if (!choisis || l->item(i)->isSelected())
             r << l->item(i)->text();
     return r;
+}
+
+// Runs `action` on the modal window of type T (a dialog, a message box) that the event loop shows next.
+template <class T, class F> void dans_la_fenêtre_modale(F action)
+{
+    QTimer::singleShot(0, [action] {
+        if (auto* w = dynamic_cast<T*>(QApplication::activeModalWidget()))
+            action(w);
+    });
 }

@@ -18,10 +18,8 @@ struct Liste : AvecFenêtre {
         for (const char* sous : {"sous", "Zéro", "a"})
             QDir(dossier.path()).mkdir(sous);
         const auto sinus = [](int n) { return [n](int k) { return 3 * std::sin(k * 6.283185307179586 / n); }; };
-        écrire("Rampe.txt", export_psim(1024, sinus(1024)));  // Vo = 3 sin over the period, Iin = -line
-        écrire("b.txt", export_psim(8192, sinus(8192), "\r\n"));
-        écrire("vide.txt", "");
-        écrire("notes.dat", "  Time Vo\n");
+        écrire("Rampe.txt", export_psim(1024, sinus(1024))), écrire("b.txt", export_psim(8192, sinus(8192), "\r\n"));  // Vo = 3 sin
+        écrire("vide.txt", ""), écrire("notes.dat", "  Time Vo\n");
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
     QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
@@ -32,36 +30,22 @@ struct Liste : AvecFenêtre {
     void importer(const std::function<void(Form2*)>& action)
     {
         bool montré = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = dynamic_cast<Form2*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(d != nullptr && d == f->form2);
-            action(d);
-            if ((montré = true) && d->isVisible())
-                d->Command2->click();
-        });
+        dans_la_fenêtre_modale<Form2>([&](Form2* d) { montré = d == f->form2, action(d), d->isVisible() && (d->Command2->click(), 1); });
         choisir(f->Combo2, 1);
         EXPECT_TRUE(montré);
     }
     // Answers the next message box, keeping its title and text in `message`.
-    void répondre()
-    {
-        QTimer::singleShot(0, [this] {
-            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                message = b->windowTitle() + '|' + b->text(), b->accept();
-        });
-    }
+    void répondre() { dans_la_fenêtre_modale<QMessageBox>([this](QMessageBox* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); }); }
     void choisir_colonne(Form2* d, const QString& fichier, const QString& colonne)
     {
-        d->ouvrir_dossier(dossier.path());
-        cliquer(d->File1, fichier);
-        cliquer(d->List1, colonne);
+        d->ouvrir_dossier(dossier.path()), cliquer(d->File1, fichier), cliquer(d->List1, colonne);
     }
     // The ranks whose amplitude box is not "0": rank -> (amplitude, phase) texts.
     std::map<int, std::pair<QString, QString>> rangs() const
     {
         std::map<int, std::pair<QString, QString>> r;
         for (int i = 0; i <= Form1::nb_rangs; ++i)
-            if (f->Amplit[i]->text() != QStringLiteral("0"))
+            if (f->Amplit[i]->text() != "0")
                 r[i] = {f->Amplit[i]->text(), f->déphas[i]->text()};
         return r;
     }
@@ -75,9 +59,7 @@ TEST_F(Liste, SignalReanalysedAndRanksKeptWhenTheDialogIsClosed)
     choisir(f->Combo2, 2);
     const auto carré = rangs();
     ASSERT_EQ(carré.at(1).first, "31.83");
-    f->Amplit[1]->setText(QStringLiteral("55"));
-    f->Amplit[4]->setText(QStringLiteral("12"));
-    choisir(f->Combo2, 2);
+    f->Amplit[1]->setText("55"), f->Amplit[4]->setText("12"), choisir(f->Combo2, 2);
     const auto& p = commun::periode;
     EXPECT_EQ(std::tuple(rangs() == carré, p[0], p[1], p[2048], p[4096]), std::tuple(true, 0.0, .25, -.25, 0.0));
     QKeyEvent échap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
