@@ -26,8 +26,7 @@ TEST_F(DessinLibre, APressOnNoPeriodMakesItConstantAndTheReleaseAnalysesIt)
     for (double v : commun::periode)
         ASSERT_EQ(v, -1.0);
     EXPECT_EQ(xy(de_couleur(courbes(), magenta).at(0)), Segment({0, -1, Form1::deux_pi, -1}));
-    souris_à(QEvent::MouseMove, x_de(2047), 1);
-    souris_à(QEvent::MouseButtonRelease, x_de(2047), 1);
+    souris_à(QEvent::MouseMove, x_de(2047), 1), souris_à(QEvent::MouseButtonRelease, x_de(2047), 1);
     EXPECT_EQ(std::tuple(f->Amplit[0]->text(), f->Amplit[1]->text(), f->Amplit[2]->text(), de_couleur(courbes(), magenta).size(),
                          de_couleur(courbes(), noir).size()), std::tuple("0", "127.32", "0", size_t{4091}, size_t{1024}));
 }
@@ -64,12 +63,13 @@ TEST_F(DessinLibre, TheDragErasesItsBandMendsTheAxesAndRedrawsTheCurveAround)
     const double h = s->scaleHeight(), y = std::floor(s->toPixels(0, 0.5).y());
     const QRgb fond = s->backColor().rgb();
     const auto indice = [](float X) { return int(std::floor(double(X) * 4096 / Form1::deux_pi)); };
-    const auto ligne = [s](double v) { return int(std::floor(s->toPixels(0, v).y())); };
-    const auto colonne = [s](const QImage& img, double x, QRgb c) {  // how many pixels of colour c at x
-        int n = 0;
-        for (int r = s->clientRect().top(); r <= s->clientRect().bottom(); ++r)
-            n += (img.pixel(int(s->toPixels(x, 0).x()), r) | 0xFF000000) == c;
-        return n;
+    const auto ligne = [s](double v) { return int(std::floor(s->toPixels(0, v).y())) - s->clientRect().top(); };
+    const auto colonne = [s](double x) {  // the colours shown at x, top to bottom
+        std::vector<QRgb> c;
+        const QImage img = à_l_écran(s);
+        for (int r = s->clientRect().top(), px = int(s->toPixels(x, 0).x()); r <= s->clientRect().bottom(); ++r)
+            c.push_back(img.pixel(px, r) | 0xFF000000);
+        return c;
     };
     int avant = indice(float(s->toUser({100, y}).x()));
     souris_en(s, QEvent::MouseButtonPress, {100, y}, Qt::LeftButton, Qt::LeftButton);
@@ -92,14 +92,14 @@ TEST_F(DessinLibre, TheDragErasesItsBandMendsTheAxesAndRedrawsTheCurveAround)
             fin.push_back({p->kind, p->x1, p->y1, p->x2, p->y2, p->color});
         EXPECT_EQ(fin, attendu) << px;
         QCoreApplication::processEvents();  // on screen: in the band the mended axis and the new curve alone
-        const QImage img = à_l_écran(s);
-        const int x = int(s->toPixels((avant + std::max(c, 0)) * pas / 2, 0).x());
-        for (int r = s->clientRect().top(); r <= s->clientRect().bottom(); ++r)
-            ASSERT_EQ(img.pixel(x, r) | 0xFF000000, r == ligne(Y) ? magenta : r == ligne(0) ? jaune : fond) << px << ' ' << r;
+        std::vector<QRgb> bande(s->clientRect().height(), fond);
+        bande[ligne(Y)] = magenta, bande[ligne(0)] = jaune;
+        EXPECT_EQ(colonne((avant + std::max(c, 0)) * pas / 2), bande) << px;
         avant = std::max(c, 0);
     }
-    const QImage img = à_l_écran(s);  // the vertical axis over the whole height, the old curve beyond the band
-    EXPECT_EQ(std::pair(colonne(img, 0, jaune) >= s->clientRect().height() - 2, colonne(img, 3000 * pas, magenta) > 0), std::pair(true, true));
+    // The vertical axis over the whole height but where the new curve crosses it; the old curve beyond the band.
+    EXPECT_EQ(std::pair(std::ranges::count(colonne(0), jaune), std::ranges::count(colonne(3000 * pas), magenta)),
+              std::pair(s->clientRect().height() - 1L, 1L));
 }
 
 }  // namespace
