@@ -1,5 +1,5 @@
 // The main window as built, laid out, resized, restored and scrolled, its plots' axes, the hint line, the reset and
-// the about box, and the fonts of Qt's popups.
+// the about box.
 #include "tests/outils_compacts.h"
 #include "widgets/controls.h"
 #include <QtWidgets>
@@ -42,6 +42,11 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
               std::tuple(std::tuple(1, 10, 1), std::tuple(1, 80, 1), 0, 0));
     EXPECT_EQ(std::pair(f->Label1->font().pixelSize(), f->Label2[0]->font().pixelSize()), std::pair(11, 12));  // 8.25 and 9 pt
     EXPECT_NE(QFontInfo(f->Amplit[7]->font()).family(), QFontInfo(f->Label1->font()).family());  // the rank boxes in a serif face
+    const QString famille = QFontInfo(f->font()).family();  // tooltips and the lists' popups in the window's font
+    EXPECT_EQ(QFontInfo(QToolTip::font()).family(), famille);
+    for (const QComboBox* c : {f->Combo1, f->Combo2})
+        EXPECT_EQ(std::tuple(QFontInfo(c->view()->font()).family(), QFontInfo(c->font()).family(), c->view()->font().pixelSize()),
+                  std::tuple(famille, famille, c->font().pixelSize()));
     // The rank panel: columns every 755 twips from the corner of its client area, inside its 2-pixel border.
     for (int i : {0, 1, 7, 50}) {
         QGroupBox* cadre = f->Frame1[i];  // the DC column: no title nor phase
@@ -113,7 +118,7 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
 using Indications = AvecFenêtre;
 // Over each control, its hint (over a framed label, the frame's; over a control without one, none); over the lists,
 // the scroll bars, "A propos.", the percentages and the bare panel, the hint is left as it was.
-TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOverAndIsRepaintedOnlyOnAChange)
+TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
 {
     const QPointF panneau_nu(f->Picture4->clientRect().left() + 1, f->Picture4->clientRect().bottom() - 1), coin(1, 1);
     const QString valeur = "Saisie de la valeur de la composante continue.", action = "Action sur  la valeur de la composante continue",
@@ -139,15 +144,6 @@ TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOverAndIsRepainted
         souris_en(f->Picture4, QEvent::MouseButtonRelease, panneau_nu, bouton);
         EXPECT_EQ(f->Label3->text(), texte);
     }
-    // From one rank's box to the next; the label repainted only when its text changes.
-    struct : QObject {
-        int n = 0;
-        bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Paint && ++n < 0; }  // counts, lets through
-    } peintures;
-    survoler(f->Amplit[4]), QCoreApplication::processEvents(), f->Label3->installEventFilter(&peintures);
-    souris_en(f->Amplit[4], QEvent::MouseMove, QPointF(2, 2)), QCoreApplication::processEvents();  // within the box: not even repainted
-    survoler(f->Amplit[5]), QCoreApplication::processEvents();
-    EXPECT_EQ(std::pair(peintures.n, f->Label3->text()), std::pair(1, QString("Saisie de l'amplitude du rang 5.")));
 }
 
 TEST_F(Indications, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodButNotTheRankCount)
@@ -163,9 +159,7 @@ TEST_F(Indications, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePer
     // The modal box is read, then closed with its OK button, from the event loop it runs.
     QString titre, texte;
     qsizetype boutons = -1;  // how many, when OK is one of them
-    QTimer::singleShot(0, [&] {
-        auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(boîte, nullptr);
+    dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* boîte) {
         QAbstractButton* ok = boîte->button(QMessageBox::Ok);
         std::tie(titre, texte, boutons) = std::tuple(boîte->windowTitle(), boîte->text(), ok ? boîte->buttons().size() : 0);
         ok ? ok->click() : boîte->reject();
@@ -187,13 +181,3 @@ TEST_F(Indications, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePer
 }
 
 }  // namespace
-
-TEST(Polices, BullesEtListesDeroulantesDansLaPoliceDeLaFenetre)
-{
-    const Form1 f;
-    const QString famille = QFontInfo(f.font()).family();
-    EXPECT_EQ(QFontInfo(QToolTip::font()).family(), famille);
-    for (const QComboBox* c : {f.Combo1, f.Combo2})
-        EXPECT_EQ(std::tuple(QFontInfo(c->view()->font()).family(), QFontInfo(c->font()).family(), c->view()->font().pixelSize()),
-                  std::tuple(famille, famille, c->font().pixelSize())) << c->objectName().toStdString();
-}
