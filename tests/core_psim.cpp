@@ -9,11 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <vector>
-
 namespace fs = std::filesystem;
 
 namespace {
-
 using Periode = std::array<double, 4097>;
 
 struct Psim : ::testing::Test {
@@ -88,5 +86,4 @@ TEST_F(Psim, FieldsNamesValidityOpeningAndResampling)
         for (const Periode lu = importer(export_psim(n, colonne)); auto [i, attendu] : attendus)
             EXPECT_EQ(lu[i], attendu) << n << " lines, sample " << i;
 }
-
 }  // namespace

@@ -2,9 +2,7 @@
 // Psim text exports written by the tests. No Qt here.
 #include <cstdio>
 #include <functional>
-#include <initializer_list>
 #include <string>
-
 // One data line: 14-character fields.
 inline std::string ligne(std::initializer_list<double> valeurs)
 {

@@ -1,16 +1,12 @@
 // The program's own main(), started with Qt's options: Qt's texts in French whatever the locale, Qt's options taken by Qt.
 #include <QtWidgets>
 #include <gtest/gtest.h>
-
 int sinuvia_main(int argc, char** argv);  // app/main.cpp, renamed
-
-namespace {
-
-QStringList menu;  // the text boxes' context menu
-std::pair<QString, bool> options;
+static QStringList menu;  // the text boxes' context menu
+static std::pair<QString, bool> options;
 
 // Runs as main() builds its application object; looks once the event loop runs, then closes the window.
-void regarder()
+static void regarder()
 {
     QTimer::singleShot(0, [] {
         QLineEdit zone;
@@ -33,5 +29,3 @@ TEST(Programme, TexteDeQtEnFrancaisEtOptionsDeQt)
         EXPECT_TRUE(std::ranges::any_of(menu, [&](const QString& t) { return t.startsWith(attendu); })) << attendu;
     EXPECT_EQ(options, std::pair(QString("fusion"), true));
 }
-
-}  // namespace

@@ -2,9 +2,7 @@
 #include "tests/outils_compacts.h"
 #include <QtWidgets>
 #include <cmath>
-
 namespace {
-
 constexpr double pas = Form1::deux_pi / 4096;
 using DessinLibre = AvecFenêtre;
 
@@ -81,5 +79,4 @@ TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAr
         avant = std::clamp(c, 0, 4096);
     }
 }
-
 }  // namespace

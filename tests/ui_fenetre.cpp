@@ -4,9 +4,7 @@
 #include "widgets/controls.h"
 #include <QtWidgets>
 #include <optional>
-
 namespace {
-
 using Fenetre = AvecFenêtre;
 
 // Place of a control in its container, in twips, and the largest gap between two places.
@@ -179,5 +177,4 @@ TEST_F(Indications, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePer
     EXPECT_EQ(std::tuple(f->Combo1->currentIndex(), f->HScroll1->value(), courbes().size() + diagramme().size(),  // the axes alone
                          f->Picture1->persistentLayer().size() + f->Picture2->persistentLayer().size()), std::tuple(9, 755, 0u, 4u));
 }
-
 }  // namespace

@@ -7,9 +7,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
-
 namespace {
-
 struct Liste : AvecFenêtre {
     void SetUp() override
     {
@@ -92,17 +90,15 @@ TEST_F(Liste, ColumnsImportedUnreadableFilesAndOwnership)
         choisir_colonne(d, "Rampe.txt", "Iin");
         EXPECT_EQ(std::tuple(textes(d->List1), d->colonne, d->Command1->isEnabled()), std::tuple(QStringList{"Vo", "Iin"}, 2, true));
         d->Command1->click();
-        EXPECT_FALSE(d->isVisible());
     });
-    EXPECT_EQ(std::tuple(f->fichier, p[0], p[2], p[4096], f->Amplit[0]->text()),
-              std::tuple(chemin("Rampe.txt"), 0.0, -0.25 / 1024, -1023.75 / 1024, QString("-49.98")));
+    EXPECT_EQ(std::tuple(f->form2->isVisible(), f->fichier, p[0], p[2], p[4096], f->Amplit[0]->text()),
+              std::tuple(false, chemin("Rampe.txt"), 0.0, -0.25 / 1024, -1023.75 / 1024, QString("-49.98")));
     const QPointer<Form2> premier = f->form2;
     importer([&](Form2* d) {
         EXPECT_EQ(std::tuple(d, d->parent() == f.get(), d->dossier(), état(d), textes(d->File1, true)),
                   std::tuple(premier.data(), true, dossier.path(), std::tuple(chemin("Rampe.txt"), QStringList{"Vo", "Iin"}, true),
                              QStringList{"Rampe.txt"}));
-        choisir_colonne(d, "b.txt", "Vo");
-        d->Command1->click();
+        choisir_colonne(d, "b.txt", "Vo"), d->Command1->click();
     });
     EXPECT_EQ(std::pair(p[1024], rangs()), std::pair(1.0, decltype(rangs()){{1, {"100", "0"}}}));
     importer([&](Form2* d) {
@@ -113,24 +109,18 @@ TEST_F(Liste, ColumnsImportedUnreadableFilesAndOwnership)
             EXPECT_EQ(std::tuple(état(d), d->isVisible(), d->dossier() != dossier.path()),
                       std::tuple(std::tuple(QString(), QStringList(), false), true, true));
         }
-        d->ouvrir_dossier(dossier.path());  // removed after being listed
-        QFile::remove(chemin("b.txt"));
-        répondre();
-        cliquer(d->File1, "b.txt");
+        d->ouvrir_dossier(dossier.path()), QFile::remove(chemin("b.txt"));  // removed after being listed
+        répondre(), cliquer(d->File1, "b.txt");
         EXPECT_EQ(message, "Importer un fichier Psim|Impossible d'ouvrir le fichier « " + chemin("b.txt") + " ».");
         EXPECT_EQ(état(d), std::tuple(chemin("b.txt"), QStringList(), false));
-        choisir_colonne(d, "Rampe.txt", "Vo");  // removed before "OK", then without data lines
-        QFile::remove(chemin("Rampe.txt"));
+        choisir_colonne(d, "Rampe.txt", "Vo"), QFile::remove(chemin("Rampe.txt"));  // removed before "OK", then without data lines
         for (const char* attendu : {"Impossible d'ouvrir le fichier", "ne contient aucune ligne de données"}) {
-            répondre();
-            d->Command1->click();
+            répondre(), d->Command1->click();
             EXPECT_TRUE(message.contains(attendu) && message.contains("Rien n'a été importé.") && d->isVisible()
                         && commun::periode_vide()) << attendu;
             écrire("Rampe.txt", "  Time Vo Iin\n");
         }
     });
-    f->close();
-    EXPECT_TRUE(premier.isNull() && f->form2 == nullptr);
+    EXPECT_TRUE((f->close(), premier.isNull() && f->form2 == nullptr));
 }
-
 }  // namespace

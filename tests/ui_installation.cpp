@@ -3,7 +3,6 @@
 #include "tests/outils_ui.h"
 #include <QtWidgets>
 #include <gtest/gtest.h>
-
 // Parsed in the process, then by the built program without a display unless it would open the window.
 TEST(LigneDeCommande, OptionsEnFrancais)
 {

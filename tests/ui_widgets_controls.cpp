@@ -5,7 +5,6 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 #include <vector>
-
 TEST(Pictures, ButtonPicturesAndIcon)
 {
     const auto opaque = [](const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)) > 127; };  // at least half
@@ -25,8 +24,7 @@ TEST(PressButton, ReportsEveryButtonWithItsBitsEvenFromWithinAHandler)
         return QApplication::sendEvent(&b, &e), e.isAccepted();  // kept, not passed on to the parent
     };
     std::vector<std::vector<int>> log;  // {'d' or 'u', button, shift, x, y in twips[, pressed]}; 'e': first handler's end
-    int clicks = 0;
-    QObject::connect(&b, &QPushButton::clicked, [&] { ++clicks; });
+    QObject::connect(&b, &QPushButton::clicked, [&] { log.push_back({'c'}); });
     b.onMouseUp = [&](int bt, int sh, float x, float y) { log.push_back({'u', bt, sh, int(x), int(y)}); };
     b.onMouseDown = [&](int bt, int sh, float x, float y) {
         log.push_back({'d', bt, sh, int(x), int(y), b.isDown()});
@@ -40,9 +38,9 @@ TEST(PressButton, ReportsEveryButtonWithItsBitsEvenFromWithinAHandler)
         send(QEvent::MouseButtonRelease, {4, 1}, Qt::MiddleButton), log.push_back({'e'});
     };
     send(QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton);
-    EXPECT_EQ(log, (std::vector<std::vector<int>>{{'d', 1, 0, 150, 75, 1}, {'u', 1, 0, 150, 75}, {'d', 2, 1, 30, 45, 0},
+    EXPECT_EQ(log, (std::vector<std::vector<int>>{{'d', 1, 0, 150, 75, 1}, {'c'}, {'u', 1, 0, 150, 75}, {'d', 2, 1, 30, 45, 0},
                                                   {'u', 2, 1, 30, 45}, {'d', 4, 6, 60, 15, 0}, {'u', 4, 0, 60, 15}, {'e'}}));
-    EXPECT_EQ(std::pair(clicks, b.isDown()), std::pair(1, false));
+    EXPECT_FALSE(b.isDown());
 }
 
 TEST(ClickComboBox, ClicksOncePerSelection)
