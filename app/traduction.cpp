@@ -4,10 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-QTranslator* installer_traduction_qt(QCoreApplication& app, const QLocale& langue)
+QTranslator* installer_traduction_qt(QCoreApplication& app)
 {
-    if (langue.language() != QLocale::French)
-        return nullptr;
     auto* t = new QTranslator(&app);
     if (!t->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete t;

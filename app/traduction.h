@@ -1,13 +1,11 @@
 #pragma once
 // Qt's own texts (context menus of the text boxes, standard buttons) in
-// French when the user's language is French.
-
-#include <QLocale>
+// French, as the rest of the interface, whatever the user's locale.
 
 class QCoreApplication;
 class QTranslator;
 
-// Loads qtbase_fr.qm from Qt's translations folder and installs it on `app`
-// when `langue` is French. Returns the installed translator (owned by `app`),
-// or nullptr when the language is not French or the file is absent.
-QTranslator* installer_traduction_qt(QCoreApplication& app, const QLocale& langue = QLocale());
+// Loads qtbase_fr.qm from Qt's translations folder and installs it on `app`.
+// Returns the installed translator (owned by `app`), or nullptr when the
+// file is absent.
+QTranslator* installer_traduction_qt(QCoreApplication& app);

@@ -3,6 +3,7 @@
 // it, moves the indicator and redraws, with the rank's own trace while
 // `glissement` is set.
 
+#include "app/commun.h"
 #include "app/form1.h"
 #include "app/nombres.h"
 #include "app/texte.h"
@@ -55,7 +56,10 @@ void Form1::bar_MouseMove(int16_t Index, int16_t Button, int16_t, float, float Y
     if (Y < 1)
         Y = 0;
     // Level with the bar's top: nothing to write (a typed fraction stays).
-    if (arrondi_entier(Y) != arrondi_entier(bleu[Index]->userTop()))
+    // A negative amplitude hangs below the zero line with its top there, so
+    // the bottom of the strip is not level with it: that writes 0.
+    const bool négative = commun::composantes[Index].amplitude < 0;
+    if (négative || arrondi_entier(Y) != arrondi_entier(bleu[Index]->userTop()))
         écrire(Amplit[Index], 100 - arrondi_entier(Y));
 }
 

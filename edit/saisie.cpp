@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <algorithm>
 #include <cfloat>
@@ -30,15 +31,21 @@ float coordonnée(double v)
 }
 
 // Commas reach a box by pasting or from numbers written in the locale's
-// format; the box keeps periods only. Writing the text back runs the
-// change handler again for the corrected text. Every comma is replaced in
-// one write, so that a text full of commas does not nest a run per comma.
+// format; the box keeps periods only. A locale whose separator is neither
+// (Arabic "٫", for instance) is handled the same way. Writing the text back
+// runs the change handler again for the corrected text. Every separator is
+// replaced in one write, so that a text full of them does not nest a run
+// per separator.
 bool remplacer_virgules(QLineEdit* boîte)
 {
     QString texte = boîte->text();
-    if (!texte.contains(QLatin1Char(',')))
+    const QString local = QLocale().decimalPoint();
+    const bool autre = local != QLatin1String(".") && local != QLatin1String(",") && texte.contains(local);
+    if (!texte.contains(QLatin1Char(',')) && !autre)
         return false;
     texte.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (autre)
+        texte.replace(local, QStringLiteral("."));
     boîte->setText(texte);
     return true;
 }
@@ -68,8 +75,12 @@ void Form1::Amplit_Change(int16_t Index)
         barre->setUserHeight(coordonnée(10 - r));
         barre->setUserTop(100);
     } else {
-        barre->setUserTop(coordonnée(100 - r));
-        barre->setUserHeight(coordonnée(r + 10));
+        // The bar ends 10 units below the zero line. Its top is kept within
+        // a modest range, so that a huge amplitude fills the strip instead
+        // of cancelling against the height in single precision.
+        const double haut = std::max(100 - r, -1e6);
+        barre->setUserTop(coordonnée(haut));
+        barre->setUserHeight(coordonnée(110 - haut));
     }
     remplacer_virgules(boîte);
 
@@ -77,8 +88,9 @@ void Form1::Amplit_Change(int16_t Index)
     if (commun::composantes[1].amplitude == 0)
         commun::composantes[1].amplitude = 0.01;
     mettre_à_jour_pourcentage(*this, Index);
+    // Every percentage, the DC one included, is relative to the fundamental.
     if (Index == 1)
-        for (int k = 1; k <= nb_rangs; ++k)
+        for (int k = 0; k <= nb_rangs; ++k)
             mettre_à_jour_pourcentage(*this, k);
 
     if (maj_globale == 0) {

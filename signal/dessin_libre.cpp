@@ -49,8 +49,10 @@ void Form1::Picture2_MouseMove(int16_t Button, int16_t, float X, float Y)
     if (Label3->text() != Picture2->toolTip())
         Label3->setText(Picture2->toolTip());
     double p = indice_précédent;
-    if (indice_précédent < 0)
-        indice_précédent = 0;
+    // A press outside the period (the surface reaches a little past both
+    // ends) starts the walk at the nearest end, so that the samples crossed
+    // on the way in are written.
+    indice_précédent = std::clamp(indice_précédent, 0, commun::nb_échantillons);
     if (Button != 1)
         return;
 

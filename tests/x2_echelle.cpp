@@ -54,16 +54,16 @@ TEST(Echelle2, TraitsDUnPixelLogiqueSoitDeuxPixelsDePeripheriqueEtNets)
             << i << ": " << vert_par_colonne[i] << " " << jaune_par_rangée[i];
 }
 
-// The window's pointers (pencil, left and up arrows): 64 x 64 device pixels, the tip drawn at the hot spot, finer than a
-// 32 x 32 picture blown up.
+// The window's pointers (pencil, left and up arrows): 64 x 64 device pixels, finer than a 32 x 32 picture blown up,
+// the hot spot (in device pixels) on the tip's ink, so that a press lands where the tip is seen.
 TEST(Echelle2, PointeursDe64PixelsDePeripherique)
 {
     const Form1 f;
     for (const auto& [curseur, pointe] : {std::pair{f.Picture2->cursor(), QPoint(1, 30)}, {f.bar[1]->cursor(), QPoint(2, 15)},
                                          {f.bar_deg[1]->cursor(), QPoint(15, 2)}}) {
         const QImage img = curseur.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-        EXPECT_EQ(std::tuple(img.size(), img.devicePixelRatio(), curseur.hotSpot()), std::tuple(QSize(64, 64), 2.0, pointe));
-        EXPECT_GT(qAlpha(img.pixel(2 * pointe)), 128) << pointe.x() << "," << pointe.y();
+        EXPECT_EQ(std::tuple(img.size(), img.devicePixelRatio(), curseur.hotSpot()), std::tuple(QSize(64, 64), 2.0, 2 * pointe));
+        EXPECT_GT(qAlpha(img.pixel(curseur.hotSpot())), 128) << pointe.x() << "," << pointe.y();
         EXPECT_NE(img, img.scaled(32, 32).scaled(64, 64));
     }
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QtMath>
 
 #include <algorithm>
 #include <optional>
@@ -40,6 +41,15 @@ QImage blank(int w, int h, qreal ratio = 1)
 qreal pointerRatio()
 {
     return qApp ? std::max<qreal>(1, qApp->devicePixelRatio()) : 1;
+}
+
+// A pointer from its picture and the pixel of its tip, in logical pixels.
+// The hot spot is given in the picture's own pixels: at a ratio of 2 the tip
+// pixel is the 2 x 2 block at twice its place.
+QCursor pointer(const QImage& img, QPoint tip)
+{
+    const qreal ratio = img.devicePixelRatio();
+    return QCursor(QPixmap::fromImage(img), qFloor(tip.x() * ratio), qFloor(tip.y() * ratio));
 }
 
 // --- pencil -----------------------------------------------------------------
@@ -78,7 +88,7 @@ QCursor makePencil()
     const double lead = cone * 0.35;
     p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(lead, -half * 0.35), QPointF(lead, half * 0.35)}));
     p.end();
-    return QCursor(QPixmap::fromImage(img), kPencilTip.x(), kPencilTip.y());
+    return pointer(img, kPencilTip);
 }
 
 // --- arrowheads -------------------------------------------------------------
@@ -100,7 +110,7 @@ QCursor makeArrow(QPoint tip, Along along)
     p.setBrush(QColor(255, 0, 0));
     p.drawPolygon(head);
     p.end();
-    return QCursor(QPixmap::fromImage(img), tip.x(), tip.y());
+    return pointer(img, tip);
 }
 
 QCursor makeArrowLeft()

@@ -360,17 +360,18 @@ void rééchantillonner(const Colonne& colonne, std::array<double, 4097>& period
         return;
     }
     // Linear interpolation, segment by segment; line 0 counts as 0.0. A
-    // segment runs from line L to line L + 1, and L + 1 never passes the
-    // last line.
+    // segment runs from line L to line L + 1. With exactly 4096 lines the
+    // last segment starts on the last line itself (sample 4096 takes it):
+    // there is no line after it to read.
     long long L = -1;
     int s = 0;
     for (int i = 1; i <= 4096; ++i) {
         const long long a = arrondi_entier(rapport * i - 0.5);
         if (L < nb - 1 && L < a) {
             s = i;
-            L = std::min(a, nb - 1);
+            L = std::min(a, nb);
         }
-        const double début = normé(L), fin = normé(L + 1);
+        const double début = normé(L), fin = L < nb ? normé(L + 1) : début;
         periode[i] = début + (i - s) * rapport * (fin - début);
     }
 }
