@@ -13,8 +13,7 @@ static void regarder()
         const std::unique_ptr<QMenu> m(zone.createStandardContextMenu());
         for (QAction* a : m->actions())
             menu << a->text().remove('&');
-        options = {qApp->style()->name(), qApp->layoutDirection() == Qt::RightToLeft};
-        QApplication::closeAllWindows();
+        options = {qApp->style()->name(), qApp->layoutDirection() == Qt::RightToLeft}, QApplication::closeAllWindows();
     });
 }
 Q_COREAPP_STARTUP_FUNCTION(regarder)

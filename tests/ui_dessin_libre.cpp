@@ -46,8 +46,7 @@ TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAr
     int avant = indice(float(s->toUser({100, y}).x()));
     souris_en(s, QEvent::MouseButtonPress, {100, y}, Qt::LeftButton, Qt::LeftButton);
     for (Qt::MouseButtons b : {Qt::MouseButtons(Qt::RightButton), Qt::LeftButton | Qt::RightButton, Qt::MouseButtons()}) {
-        f->Label3->clear();
-        souris_en(s, QEvent::MouseMove, {300, y}, Qt::NoButton, b);
+        f->Label3->clear(), souris_en(s, QEvent::MouseMove, {300, y}, Qt::NoButton, b);
         EXPECT_EQ(std::pair(f->Label3->text(), commun::periode == attendue), std::pair(QString("Tracé manuel d'une période."), true));
     }
     for (double px : {250.0, 2.0, 200.0, droite}) {  // to the right, back past the left edge, on past the right one

@@ -132,8 +132,7 @@ TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
         {f.get(), coin, ""}, {f->Combo1, {}, "avant"}, {f->Combo2, {}, "avant"}, {f->VScroll1, {}, "avant"}, {f->HScroll1, {}, "avant"},
         {f->HScroll2, {}, "avant"}, {f->Command5, {}, "avant"}, {f->Label4[7], {}, "avant"}, {f->Picture4, panneau_nu, "avant"}};
     for (const auto& [w, point, texte] : cas) {
-        f->Label3->setText("avant");
-        souris_en(w, QEvent::MouseMove, point.value_or(QRectF(w->rect()).center()));
+        f->Label3->setText("avant"), souris_en(w, QEvent::MouseMove, point.value_or(QRectF(w->rect()).center()));
         EXPECT_EQ(f->Label3->text(), texte) << w->objectName().toStdString();
     }
     // A left click on the bare panel empties it; a right one does not.
