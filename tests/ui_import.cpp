@@ -52,7 +52,9 @@ struct Liste : AvecFenêtre {
 };
 
 // The square re-picked after edits is analysed again; the dialog closed in any way keeps the ranks and clears the period.
-TEST_F(Liste, SignalReanalysedAndRanksKeptWhenTheDialogIsClosed)
+// Its lists in order; interpolated and decimated imports; shown again as it was left; a drive or folder change forgets
+// the columns; unreadable files keep the dialog open; it goes with the main window.
+TEST_F(Liste, SignalReanalysedDialogClosedColumnsImportedAndUnreadableFiles)
 {
     choisir(f->Combo2, 2);
     const auto carré = rangs();
@@ -63,20 +65,15 @@ TEST_F(Liste, SignalReanalysedAndRanksKeptWhenTheDialogIsClosed)
     QKeyEvent échap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::function<void(Form2*)> fermetures[] = {[](Form2* d) { d->Command2->click(); }, [](Form2* d) { d->close(); },
                                                       [&](Form2* d) { QApplication::sendEvent(d, &échap); }};
+    importer([&](Form2* d) {  // first shown: the user's folder, "OK" disabled
+        EXPECT_EQ(std::tuple(d->dossier(), d->Drive1->currentData(), d->Drive1->itemText(0), d->Command1->isEnabled()),
+                  std::tuple(QDir::homePath(), QVariant(QDir::homePath()), QString("/"), false));
+    });
     for (const auto& fermer : fermetures) {
         importer([&](Form2* d) { choisir_colonne(d, "b.txt", "Vo"); fermer(d); EXPECT_FALSE(d->isVisible()); });
         EXPECT_EQ(std::tuple(f->fichier, commun::periode_vide(), rangs()), std::tuple(QString(), true, carré));
     }
-}
-
-// The lists in order; interpolated and decimated imports; shown again as it was left; a drive or folder change forgets
-// the columns; unreadable files keep the dialog open.
-TEST_F(Liste, ColumnsImportedUnreadableFilesAndOwnership)
-{
-    const auto& p = commun::periode;
     importer([&](Form2* d) {
-        EXPECT_EQ(std::tuple(d->dossier(), d->Drive1->currentData(), d->Drive1->itemText(0), d->Command1->isEnabled()),
-                  std::tuple(QDir::homePath(), QVariant(QDir::homePath()), QString("/"), false));
         d->ouvrir_dossier(dossier.path());
         const QStringList dossiers = textes(d->Dir1);  // from the root to the folder (current), then its subfolders sorted
         EXPECT_EQ(std::tuple(textes(d->File1), dossiers.first(), dossiers.mid(dossiers.size() - 4), d->Dir1->currentRow()),
