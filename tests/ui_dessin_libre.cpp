@@ -36,13 +36,7 @@ TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAr
     const QRgb fond = s->backColor().rgb();
     const auto indice = [](float X) { return int(std::floor(double(X) * 4096 / Form1::deux_pi)); };
     const auto ligne = [s](double v) { return int(std::floor(s->toPixels(0, v).y())) - s->clientRect().top(); };
-    const auto colonne = [s](double x) {  // the colours shown at x, top to bottom
-        std::vector<QRgb> c;
-        const QImage img = à_l_écran(s);
-        for (int r = s->clientRect().top(), px = int(s->toPixels(x, 0).x()); r <= s->clientRect().bottom(); ++r)
-            c.push_back(img.pixel(px, r) | 0xFF000000);
-        return c;
-    };
+    const auto colonne = [s](double x) { return colonne_à_l_écran(s, x); };
     int avant = indice(float(s->toUser({100, y}).x()));
     souris_en(s, QEvent::MouseButtonPress, {100, y}, Qt::LeftButton, Qt::LeftButton);
     for (Qt::MouseButtons b : {Qt::MouseButtons(Qt::RightButton), Qt::LeftButton | Qt::RightButton, Qt::MouseButtons()}) {

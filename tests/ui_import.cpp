@@ -6,7 +6,6 @@
 #include <QtWidgets>
 #include <cmath>
 #include <fstream>
-#include <map>
 namespace {
 struct Liste : AvecFenêtre {
     void SetUp() override
@@ -38,15 +37,7 @@ struct Liste : AvecFenêtre {
     {
         d->ouvrir_dossier(dossier.path()), cliquer(d->File1, fichier), cliquer(d->List1, colonne);
     }
-    // The ranks whose amplitude box is not "0": rank -> (amplitude, phase) texts.
-    std::map<int, std::pair<QString, QString>> rangs() const
-    {
-        std::map<int, std::pair<QString, QString>> r;
-        for (int i = 0; i <= Form1::nb_rangs; ++i)
-            if (f->Amplit[i]->text() != "0")
-                r[i] = {f->Amplit[i]->text(), f->déphas[i]->text()};
-        return r;
-    }
+    auto rangs() const { return rangs_affichés(*f); }
     QTemporaryDir dossier;
     QString message;
 };
