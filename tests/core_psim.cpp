@@ -18,7 +18,7 @@ struct Psim : ::testing::Test {
     fs::path dossier = fs::temp_directory_path() / ("sinuvia_psim_" + std::to_string(::getpid()));
     void SetUp() override { fs::create_directories(dossier); }
     void TearDown() override { fs::remove_all(dossier); }
-    std::string écrire(const std::string& contenu) { return (std::ofstream(dossier / "f.txt", std::ios::binary) << contenu, dossier / "f.txt"); }
+    std::string écrire(const std::string& s) { return (std::ofstream(dossier / "f.txt", std::ios::binary) << s, dossier / "f.txt"); }
     // Column 1 imported into a period filled with 7.
     Periode importer(const std::string& contenu)
     {

@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <ostream>
 #include <vector>
 
@@ -95,6 +96,14 @@ inline int pixels(QWidget* w, QRgb c)
         for (int x = 0; x < img.width(); ++x)
             n += (img.pixel(x, y) & 0xFFFFFF) == (c & 0xFFFFFF);
     return n;
+}
+
+// Place of a control in its container, in twips (15 a pixel), and the largest gap between two places' edges.
+inline QRect en_twips(const QWidget* w) { return {w->geometry().topLeft() * 15, w->geometry().size() * 15}; }
+inline int écart(QRect a, QRect b)
+{
+    return std::max({std::abs(a.left() - b.left()), std::abs(a.top() - b.top()), std::abs(a.right() - b.right()),
+                     std::abs(a.bottom() - b.bottom())});
 }
 
 // Clicks (or double-clicks) a list item with real mouse events.

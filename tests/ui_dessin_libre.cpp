@@ -9,15 +9,13 @@ using DessinLibre = AvecFenêtre;
 // A press on no period makes it constant; dragged at 1 over half and released: a square wave, a fundamental of 4/π.
 TEST_F(DessinLibre, APressOnNoPeriodMakesItConstantAndTheReleaseAnalysesIt)
 {
-    const auto souris_à = [this](QEvent::Type type, double x, double y) {
-        souris_sur(f->Picture2, type, f->Picture2->toPixels(x, y), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                   type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton);
-    };
-    souris_à(QEvent::MouseButtonPress, pas / 2, -1);
+    Surface* s = f->Picture2;
+    souris_sur(s, QEvent::MouseButtonPress, s->toPixels(pas / 2, -1), Qt::LeftButton, Qt::LeftButton);
     for (double v : commun::periode)
         ASSERT_EQ(v, -1.0);
     EXPECT_EQ(xy(de_couleur(courbes(), magenta).at(0)), Segment({0, -1, Form1::deux_pi, -1}));
-    souris_à(QEvent::MouseMove, 2047.5 * pas, 1), souris_à(QEvent::MouseButtonRelease, 2047.5 * pas, 1);
+    souris_sur(s, QEvent::MouseMove, s->toPixels(2047.5 * pas, 1), Qt::NoButton, Qt::LeftButton);
+    souris_sur(s, QEvent::MouseButtonRelease, s->toPixels(2047.5 * pas, 1), Qt::LeftButton);
     EXPECT_EQ(std::tuple(f->Amplit[0]->text(), f->Amplit[1]->text(), f->Amplit[2]->text(), de_couleur(courbes(), magenta).size(),
                          de_couleur(courbes(), noir).size()), std::tuple("0", "127.32", "0", size_t{4091}, size_t{1024}));
 }

@@ -32,7 +32,7 @@ struct Liste : AvecFenêtre {
         EXPECT_TRUE(montré);
     }
     // Answers the next message box, keeping its title and text in `message`.
-    void répondre() { dans_la_fenêtre_modale<QMessageBox>([this](QMessageBox* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); }); }
+    void répondre() { dans_la_fenêtre_modale<QMessageBox>([this](auto* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); }); }
     void choisir_colonne(Form2* d, const QString& fichier, const QString& colonne)
     {
         d->ouvrir_dossier(dossier.path()), cliquer(d->File1, fichier), cliquer(d->List1, colonne);

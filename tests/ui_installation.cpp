@@ -40,8 +40,8 @@ TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
     for (QDirIterator i(d.path(), QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
         fichiers << QDir(d.path()).relativeFilePath(i.next());
     for (int n : {16, 32, 48, 64, 128, 256}) {  // the five bars: the first one's foot drawn, the top right corner empty
-        const QImage icône(d.path() + '/' + attendus.emplaceBack(QString("share/icons/hicolor/%1x%1/apps/sinuvia.png").arg(n)));
-        EXPECT_EQ(std::tuple(icône.size(), qAlpha(icône.pixel(n / 8, n * 13 / 16)), qAlpha(icône.pixel(n - 1, 0))), std::tuple(QSize(n, n), 255, 0));
+        const QImage png(d.path() + '/' + attendus.emplaceBack(QString("share/icons/hicolor/%1x%1/apps/sinuvia.png").arg(n)));
+        EXPECT_EQ(std::tuple(png.size(), qAlpha(png.pixel(n / 8, n * 13 / 16)), qAlpha(png.pixel(n - 1, 0))), std::tuple(QSize(n, n), 255, 0));
     }
     EXPECT_EQ((fichiers.sort(), fichiers), (attendus.sort(), attendus));
     QProcess p;

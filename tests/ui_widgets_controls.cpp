@@ -24,8 +24,8 @@ TEST(PressButton, ReportsEveryButtonWithItsBits)
     QObject::connect(&b, &QPushButton::clicked, [&] { log.push_back({'c'}); });
     b.onMouseDown = [&](int bt, int sh, float x, float y) { log.push_back({'d', bt, sh, int(x), int(y), b.isDown()}); };
     b.onMouseUp = [&](int bt, int sh, float x, float y) { log.push_back({'u', bt, sh, int(x), int(y)}); };
-    for (auto [p, bouton, touches] : {std::tuple{QPoint(10, 5), Qt::LeftButton, Qt::KeyboardModifiers()},
-                                      {QPoint(2, 3), Qt::RightButton, Qt::ShiftModifier}, {QPoint(4, 1), Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier}})
+    for (auto [p, bouton, touches] : {std::tuple{QPoint(10, 5), Qt::LeftButton, Qt::KeyboardModifiers()}, {QPoint(2, 3), Qt::RightButton,
+                                      Qt::ShiftModifier}, {QPoint(4, 1), Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier}})
         for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QMouseEvent e(t, QPointF(p), QPointF(b.mapToGlobal(p)), bouton, t == QEvent::MouseButtonPress ? bouton : Qt::NoButton, touches);
             EXPECT_TRUE(QApplication::sendEvent(&b, &e) && e.isAccepted());
