@@ -19,8 +19,7 @@ struct Psim : ::testing::Test {
     void SetUp() override { fs::create_directories(dossier); }
     void TearDown() override { fs::remove_all(dossier); }
     std::string écrire(const std::string& s) { return (std::ofstream(dossier / "f.txt", std::ios::binary) << s, dossier / "f.txt"); }
-    // Column 1 imported into a period filled with 7.
-    Periode importer(const std::string& contenu)
+    Periode importer(const std::string& contenu)  // column 1, into a period filled with 7
     {
         Periode p;
         p.fill(7.0);
@@ -60,9 +59,8 @@ TEST_F(Psim, FieldsNamesValidityOpeningAndResampling)
         EXPECT_EQ(std::pair(e.erreur, e.noms), std::pair(noms.empty() ? invalide : aucune, noms)) << contenu.substr(0, 60);
         EXPECT_EQ(noms.empty() ? référence : importer(contenu), référence);  // the valid ones import alike
     }
-    fs::create_directory(dossier / "dossier.txt");
+    fs::create_directory(dossier / "dossier.txt"), fs::create_symlink("/dev/zero", dossier / "zero.txt");
     ASSERT_EQ(::mkfifo((dossier / "tube.txt").c_str(), 0600), 0);
-    fs::create_symlink("/dev/zero", dossier / "zero.txt");
     Periode p = référence;
     for (const fs::path nom : {"absent.txt", "dossier.txt", "tube.txt", "zero.txt"})
         EXPECT_EQ(std::pair(psim::lire_entête(dossier / nom).erreur, psim::importer(dossier / nom, 1, p)),

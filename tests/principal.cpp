@@ -24,7 +24,6 @@ TEST(Programme, TexteDeQtEnFrancaisEtOptionsDeQt)
     char* argv[std::size(arguments)];
     std::ranges::transform(arguments, argv, [](std::string& a) { return a.data(); });
     EXPECT_EQ(sinuvia_main(std::size(arguments), argv), 0);
-    for (const char* attendu : {"Annuler", "Couper", "Copier", "Coller"})
-        EXPECT_TRUE(std::ranges::any_of(menu, [&](const QString& t) { return t.startsWith(attendu); })) << attendu;
+    EXPECT_TRUE(menu.join('|').contains(QRegularExpression("^Annuler.*\\|Couper.*\\|Copier.*\\|Coller"))) << menu.join('|').toStdString();
     EXPECT_EQ(options, std::pair(QString("fusion"), true));
 }

@@ -34,7 +34,6 @@ TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAr
     const QRgb fond = s->backColor().rgb();
     const auto indice = [](float X) { return int(std::floor(double(X) * 4096 / Form1::deux_pi)); };
     const auto ligne = [s](double v) { return int(std::floor(s->toPixels(0, v).y())) - s->clientRect().top(); };
-    const auto colonne = [s](double x) { return colonne_à_l_écran(s, x); };
     int avant = indice(float(s->toUser({100, y}).x()));
     souris_en(s, QEvent::MouseButtonPress, {100, y}, Qt::LeftButton, Qt::LeftButton);
     for (Qt::MouseButtons b : {Qt::MouseButtons(Qt::RightButton), Qt::LeftButton | Qt::RightButton, Qt::MouseButtons()}) {
@@ -62,10 +61,10 @@ TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAr
         QCoreApplication::processEvents();  // on screen: in the band the mended axis and the new curve alone
         std::vector<QRgb> bande(s->clientRect().height(), fond);
         bande[ligne(Y)] = magenta, bande[ligne(0)] = jaune;
-        EXPECT_EQ(colonne((avant + std::clamp(c, 0, 4096)) * pas / 2), bande) << px;
+        EXPECT_EQ(colonne_à_l_écran(s, (avant + std::clamp(c, 0, 4096)) * pas / 2), bande) << px;
         if (px == 2.0) {  // the vertical axis over the whole height but where the new curve crosses it; the old curve beyond
-            EXPECT_EQ(std::pair(std::ranges::count(colonne(0), jaune), std::ranges::count(colonne(3000 * pas), magenta)),
-                      std::pair(s->clientRect().height() - 1L, 1L));
+            EXPECT_EQ(std::ranges::count(colonne_à_l_écran(s, 0), jaune), s->clientRect().height() - 1);
+            EXPECT_EQ(std::ranges::count(colonne_à_l_écran(s, 3000 * pas), magenta), 1);
         }
         avant = std::clamp(c, 0, 4096);
     }

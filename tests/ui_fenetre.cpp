@@ -104,10 +104,9 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
               std::tuple(2u, 0u, 4091u, 0u, 1));  // the stored period, no time axis
 }
 
-using Indications = AvecFenêtre;
 // Over each control, its hint (over a framed label, the frame's; over a control without one, none); over the lists,
 // the scroll bars, "A propos.", the percentages and the bare panel, the hint is left as it was.
-TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
+TEST_F(Fenetre, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
 {
     const QPointF panneau_nu(f->Picture4->clientRect().left() + 1, f->Picture4->clientRect().bottom() - 1), coin(1, 1);
     const QString valeur = "Saisie de la valeur de la composante continue.", action = "Action sur  la valeur de la composante continue",
@@ -135,7 +134,7 @@ TEST_F(Indications, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
     }
 }
 
-TEST_F(Indications, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodButNotTheRankCount)
+TEST_F(Fenetre, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodButNotTheRankCount)
 {
     f->Combo1->setCurrentIndex(9);  // "10"
     std::vector<int16_t> maj;  // the redraw flag at each write: held back during a reset, which redraws once at its end

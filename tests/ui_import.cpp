@@ -10,8 +10,7 @@ namespace {
 struct Liste : AvecFenêtre {
     void SetUp() override
     {
-        QLocale::setDefault(QLocale::French);  // the boxes keep a period as decimal point
-        AvecFenêtre::SetUp();
+        QLocale::setDefault(QLocale::French), AvecFenêtre::SetUp();  // the boxes keep a period as decimal point
         for (const char* sous : {"sous", "Zéro", "a"})
             QDir(dossier.path()).mkdir(sous);
         const auto sinus = [](int n) { return [n](int k) { return 3 * std::sin(k * 6.283185307179586 / n); }; };
@@ -33,11 +32,10 @@ struct Liste : AvecFenêtre {
     }
     // Answers the next message box, keeping its title and text in `message`.
     void répondre() { dans_la_fenêtre_modale<QMessageBox>([this](auto* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); }); }
-    void choisir_colonne(Form2* d, const QString& fichier, const QString& colonne)
+    void choisir_colonne(Form2* d, const QString& fichier, const QString& c)
     {
-        d->ouvrir_dossier(dossier.path()), cliquer(d->File1, fichier), cliquer(d->List1, colonne);
+        d->ouvrir_dossier(dossier.path()), cliquer(d->File1, fichier), cliquer(d->List1, c);
     }
-    auto rangs() const { return rangs_affichés(*f); }
     QTemporaryDir dossier;
     QString message;
 };
@@ -48,11 +46,11 @@ struct Liste : AvecFenêtre {
 TEST_F(Liste, SignalReanalysedDialogClosedColumnsImportedAndUnreadableFiles)
 {
     choisir(f->Combo2, 2);
-    const auto carré = rangs();
+    const auto carré = rangs_affichés(*f);
     ASSERT_EQ(carré.at(1).first, "31.83");
     f->Amplit[1]->setText("55"), f->Amplit[4]->setText("12"), choisir(f->Combo2, 2);
     const auto& p = commun::periode;
-    EXPECT_EQ(std::tuple(rangs() == carré, p[0], p[1], p[2048], p[4096]), std::tuple(true, 0.0, .25, -.25, 0.0));
+    EXPECT_EQ(std::tuple(rangs_affichés(*f) == carré, p[0], p[1], p[2048], p[4096]), std::tuple(true, 0.0, .25, -.25, 0.0));
     QKeyEvent échap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::function<void(Form2*)> fermetures[] = {[](Form2* d) { d->Command2->click(); }, [](Form2* d) { d->close(); },
                                                       [&](Form2* d) { QApplication::sendEvent(d, &échap); }};
@@ -62,7 +60,7 @@ TEST_F(Liste, SignalReanalysedDialogClosedColumnsImportedAndUnreadableFiles)
     });
     for (const auto& fermer : fermetures) {
         importer([&](Form2* d) { choisir_colonne(d, "b.txt", "Vo"); fermer(d); EXPECT_FALSE(d->isVisible()); });
-        EXPECT_EQ(std::tuple(f->fichier, commun::periode_vide(), rangs()), std::tuple(QString(), true, carré));
+        EXPECT_EQ(std::tuple(f->fichier, commun::periode_vide(), rangs_affichés(*f)), std::tuple(QString(), true, carré));
     }
     importer([&](Form2* d) {
         d->ouvrir_dossier(dossier.path());
@@ -88,7 +86,7 @@ TEST_F(Liste, SignalReanalysedDialogClosedColumnsImportedAndUnreadableFiles)
                              QStringList{"Rampe.txt"}));
         choisir_colonne(d, "b.txt", "Vo"), d->Command1->click();
     });
-    EXPECT_EQ(std::pair(p[1024], rangs()), std::pair(1.0, decltype(rangs()){{1, {"100", "0"}}}));
+    EXPECT_EQ(std::pair(p[1024], rangs_affichés(*f)), std::pair(1.0, decltype(rangs_affichés(*f)){{1, {"100", "0"}}}));
     importer([&](Form2* d) {
         for (bool lecteur : {true, false}) {
             choisir_colonne(d, "b.txt", "Iin");
