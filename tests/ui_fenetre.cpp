@@ -143,16 +143,15 @@ TEST_F(Fenetre, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodB
     commun::periode[100] = 0.4, f->HScroll1->setValue(755), f->Label3->setText("avant");
     const auto calque = courbes().size();
     // The modal box is read, then closed with its OK button, from the event loop it runs.
-    QString titre, texte;
-    qsizetype boutons = -1;  // how many, when OK is one of them
+    QString titre, texte, boutons;  // and how many buttons, when OK is one of them
     dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* boîte) {
         QAbstractButton* ok = boîte->button(QMessageBox::Ok);
-        std::tie(titre, texte, boutons) = std::tuple(boîte->windowTitle(), boîte->text(), ok ? boîte->buttons().size() : 0);
+        std::tie(titre, texte, boutons) = std::tuple(boîte->windowTitle(), boîte->text(), QString::number(ok ? boîte->buttons().size() : 0));
         ok ? ok->click() : boîte->reject();
     });
     souris(f->Command5, QEvent::MouseButtonPress), souris(f->Command5, QEvent::MouseButtonRelease);
     const QStringList l = texte.split('\n');
-    ASSERT_EQ(std::tuple(titre, boutons, l.size()), std::tuple(QString("A propos"), 1, 7));
+    ASSERT_EQ(std::tuple(titre, boutons, l.size()), std::tuple(QString("A propos"), "1", 7));
     EXPECT_TRUE(l[0].isEmpty() && l[1].contains("Sinuvia") && l[3].trimmed() == "VELTRANE" && l[6].contains("FFT")) << texte.toStdString();
     EXPECT_EQ(std::tuple(maj.size(), commun::composantes[1].amplitude, commun::periode_vide(), f->Label3->text(), courbes().size()),
               std::tuple(0u, 0.2, false, QString("avant"), calque));

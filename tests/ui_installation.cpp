@@ -44,9 +44,8 @@ TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
         EXPECT_EQ(std::tuple(png.size(), qAlpha(png.pixel(n / 8, n * 13 / 16)), qAlpha(png.pixel(n - 1, 0))), std::tuple(QSize(n, n), 255, 0));
     }
     EXPECT_EQ((fichiers.sort(), fichiers), (attendus.sort(), attendus));
-    QProcess p;
-    p.start(d.path() + "/bin/sinuvia", {"--version"});
-    EXPECT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0 && p.readAllStandardOutput() == "Sinuvia " SINUVIA_VERSION "\n");
+    QProcess p;  // the installed program runs
+    EXPECT_TRUE((p.start(d.path() + "/bin/sinuvia", {"--version"}), p.waitForFinished(30000)) && p.readAll() == "Sinuvia " SINUVIA_VERSION "\n");
     const std::pair<const char*, QStringList> contenus[] = {  // the desktop entry's keys, the metainfo's elements, the SVG's grid
         {"applications/sinuvia.desktop", {"[Desktop Entry]\n", "\nType=Application\n", "\nName=Sinuvia\n", "\nExec=sinuvia\n",
             "\nIcon=sinuvia\n", "\nTerminal=false\n", "\nCategories=Education;Science;Physics;\n", "en harmoniques"}},
