@@ -27,9 +27,8 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
         const QString lue = w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text").toString();
         EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), lue, écart(en_twips(w), place)), std::tuple(conteneur, légende, 0));
     }
-    const auto bornes = [](const QScrollBar* b) { return std::tuple(b->minimum(), b->maximum(), b->value()); };
-    EXPECT_EQ(std::tuple(bornes(f->VScroll1), bornes(f->HScroll2), f->HScroll1->minimum(), f->HScroll1->value()),
-              std::tuple(std::tuple(1, 10, 1), std::tuple(1, 80, 1), 0, 0));
+    EXPECT_EQ(std::tuple(f->VScroll1->minimum(), f->VScroll1->maximum(), f->VScroll1->value(), f->HScroll2->minimum(), f->HScroll2->maximum(),
+                         f->HScroll2->value(), f->HScroll1->minimum(), f->HScroll1->value()), std::tuple(1, 10, 1, 1, 80, 1, 0, 0));
     const QString famille = QFontInfo(f->font()).family();  // tooltips and the lists' popups in the window's font, the boxes in a serif
     EXPECT_EQ(std::tuple(QFontInfo(QToolTip::font()).family(), QFontInfo(f->Amplit[7]->font()).family() != famille,
                          f->Label1->font().pixelSize(), f->Label2[0]->font().pixelSize()), std::tuple(famille, true, 11, 12));  // 8.25, 9 pt
@@ -41,8 +40,10 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
         QGroupBox* cadre = f->Frame1[i];  // the DC column: no title nor phase
         EXPECT_EQ(std::tuple(cadre->title(), f->Amplit[i]->text(), f->déphas[i]->isVisible() + f->bar_deg[i]->isVisible(),
                              f->degré[i]->isVisible(), écart(en_twips(cadre).translated(-30, -30), QRect(755 * i, 0, 735, 2835)) <= 15,
-                             f->bar[i]->isAncestorOf(f->bleu[i]) && f->bar_deg[i]->isAncestorOf(f->bleu_deg[i])),
-                  std::tuple(i ? "Rang:" + QString::number(i) : QString(), QString("0"), i ? 2 : 0, i > 0, true, true)) << i;
+                             f->bar[i]->isAncestorOf(f->bleu[i]) && f->bar_deg[i]->isAncestorOf(f->bleu_deg[i]), f->bar_deg[i]->scaleLeft(),
+                             f->bar_deg[i]->scaleWidth(), f->bar[i]->scaleTop(), f->bar[i]->scaleHeight()),  // the strips' scales
+                  std::tuple(i ? "Rang:" + QString::number(i) : QString(), QString("0"), i ? 2 : 0, i > 0, true, true, -180, 360, 0,
+                             i ? 100 : 200)) << i;
         const std::pair<QWidget*, QRect> places[] = {{f->Command3[i], {480, 1740, 135, 195}}, {f->bar_deg[i], {60, 2340, 615, 195}},
             {f->bar[i], {300, 600, 135, i ? 1335 : 1900}}, {f->Amplit[i], {120, 240, 450, 285}}, {f->déphas[i], {60, 2040, 570, 285}},
             {f->degré[i], {650, 2040, 135, 135}}, {f->Label4[i], {60, 2580, 615, 195}}};
