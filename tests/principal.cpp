@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 int sinuvia_main(int argc, char** argv);  // app/main.cpp, renamed
 static QStringList vu;  // the text boxes' context menu, then the style and whether the layout is reversed
-
 // Runs as main() builds its application object; looks once the event loop runs, then closes the window.
 static void regarder()
 {
     QTimer::singleShot(0, [] {
-        const std::unique_ptr<QMenu> m(QLineEdit().createStandardContextMenu());
+        QLineEdit zone;
+        const std::unique_ptr<QMenu> m(zone.createStandardContextMenu());
         for (QAction* a : m->actions())
             vu << a->text().remove('&');
         vu << qApp->style()->name() << (qApp->layoutDirection() == Qt::RightToLeft ? "inversé" : "") << "", QApplication::closeAllWindows();
