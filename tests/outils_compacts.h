@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <QLineEdit>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -18,6 +20,7 @@
 #include <complex>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -37,6 +40,26 @@ inline void composantes(std::initializer_list<std::pair<int, commun::Composante>
     commun::composantes.fill({});
     for (const auto& [rang, c] : rangs)
         commun::composantes[rang] = c;
+}
+
+// The ranks whose amplitude box is not "0": rank -> (amplitude, phase) texts.
+inline std::map<int, std::pair<QString, QString>> rangs_affichés(const Form1& f)
+{
+    std::map<int, std::pair<QString, QString>> r;
+    for (int i = 0; i <= Form1::nb_rangs; ++i)
+        if (f.Amplit[i]->text() != "0")
+            r[i] = {f.Amplit[i]->text(), f.déphas[i]->text()};
+    return r;
+}
+
+// The colours a surface shows at x (user units) down its client area, top to bottom.
+inline std::vector<QRgb> colonne_à_l_écran(Surface* s, double x)
+{
+    std::vector<QRgb> c;
+    const QImage img = à_l_écran(s);
+    for (int r = s->clientRect().top(), px = int(s->toPixels(x, 0).x()); r <= s->clientRect().bottom(); ++r)
+        c.push_back(img.pixel(px, r) | 0xFF000000);
+    return c;
 }
 
 // The main window shown, with no component and no stored period.

@@ -1,20 +1,14 @@
 #pragma once
 // Psim text exports written by the tests. No Qt here.
-
 #include <cstdio>
 #include <functional>
-#include <initializer_list>
 #include <string>
-
 // One data line: 14-character fields.
 inline std::string ligne(std::initializer_list<double> valeurs)
 {
     std::string r;
-    char champ[32];
-    for (double v : valeurs) {
-        std::snprintf(champ, sizeof champ, "%14.6E", v);
-        r += champ;
-    }
+    for (char champ[32]; double v : valeurs)
+        r += (std::snprintf(champ, sizeof champ, "%14.6E", v), champ);
     return r;
 }
 

@@ -9,11 +9,15 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QApplication>
+#include <QTimer>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <ostream>
 #include <vector>
 
@@ -92,4 +96,43 @@ inline int pixels(QWidget* w, QRgb c)
         for (int x = 0; x < img.width(); ++x)
             n += (img.pixel(x, y) & 0xFFFFFF) == (c & 0xFFFFFF);
     return n;
+}
+
+// Place of a control in its container, in twips (15 a pixel), and the largest gap between two places' edges.
+inline QRect en_twips(const QWidget* w) { return {w->geometry().topLeft() * 15, w->geometry().size() * 15}; }
+inline int écart(QRect a, QRect b)
+{
+    return std::max({std::abs(a.left() - b.left()), std::abs(a.top() - b.top()), std::abs(a.right() - b.right()),
+                     std::abs(a.bottom() - b.bottom())});
+}
+
+// Clicks (or double-clicks) a list item with real mouse events.
+inline void cliquer(QListWidget* liste, const QString& texte, bool double_clic = false)
+{
+    const auto trouvés = liste->findItems(texte, Qt::MatchExactly);
+    if (trouvés.isEmpty())
+        return;
+    const QPoint p = liste->visualItemRect(trouvés.first()).center();
+    const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick};
+    for (int i = 0; i < (double_clic ? 4 : 2); ++i)  // press, release (double click, release)
+        souris_sur(liste->viewport(), types[i % 2 ? 1 : i], p, Qt::LeftButton, i % 2 ? Qt::NoButton : Qt::LeftButton);
+}
+
+// The texts of a list's items (only the selected ones when `choisis`).
+inline QStringList textes(const QListWidget* l, bool choisis = false)
+{
+    QStringList r;
+    for (int i = 0; i < l->count(); ++i)
+        if (!choisis || l->item(i)->isSelected())
+            r << l->item(i)->text();
+    return r;
+}
+
+// Runs `action` on the modal window of type T (a dialog, a message box) that the event loop shows next.
+template <class T, class F> void dans_la_fenêtre_modale(F action)
+{
+    QTimer::singleShot(0, [action] {
+        if (auto* w = dynamic_cast<T*>(QApplication::activeModalWidget()))
+            action(w);
+    });
 }

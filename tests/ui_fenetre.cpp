@@ -1,67 +1,54 @@
-// The main window as built, laid out, resized, restored and scrolled, and its plots' axes.
-
+// The main window as built, laid out, resized, restored and scrolled, its plots' axes, the hint line, the reset and
+// the about box.
 #include "tests/outils_compacts.h"
 #include "widgets/controls.h"
-
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QStyle>
-
-#include <algorithm>
-
+#include <QtWidgets>
+#include <optional>
 namespace {
-
 using Fenetre = AvecFenêtre;
 
-// Place of a control in its container, in twips.
-QRect en_twips(const QWidget* w) { return {w->geometry().topLeft() * 15, w->geometry().size() * 15}; }
-
-// Largest gap, in twips, between two places.
-int écart(const QRect& a, const QRect& b)
-{
-    return std::max({std::abs(a.x() - b.x()), std::abs(a.y() - b.y()), std::abs(a.width() - b.width()),
-                     std::abs(a.height() - b.height())});
-}
 
 TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
 {
     EXPECT_FALSE(f->windowIcon().isNull() || f->Command1->icon().isNull() || f->Command4->icon().isNull());
-    EXPECT_EQ(std::tuple(f->Combo1->count(), f->Combo1->itemText(0), f->Combo1->itemText(8), f->Combo1->currentText()),
-              std::tuple(50, "1", "9", "50"));
-    EXPECT_EQ(std::pair(f->Combo2->count(), f->Combo2->currentIndex()), std::pair(9, -1));
-    const std::array<QString, 4> contrôles[] = {  // name, container, caption (a frame's title), tooltip
-        {"Frame4", "Form1", "Signaux:", "Choix d'un signal."},                  {"Picture2", "Form1", "", "Tracé manuel d'une période."},
-        {"Frame3", "Form1", "Rangs:", "Choix du nb de rangs utilisés."},        {"Label1", "Frame3", "Utilisés:", ""},
-        {"Frame2", "Form1", "Animation:", "Réglage de la vitesse d'animation."}, {"Label2(1)", "Frame2", "Mini", ""},
-        {"Command1", "Frame2", "", "Animer le tracé."},                         {"Command4", "Frame2", "", "Finir le tracé."},
-        {"Command2", "Form1", "RAZ", "Initialiser le graphique."},              {"Command5", "Form1", "A propos.", ""}};
-    for (const auto& [nom, conteneur, légende, bulle] : contrôles) {
+    EXPECT_EQ(std::tuple(f->Combo1->count(), f->Combo1->itemText(0), f->Combo1->itemText(8), f->Combo1->currentText(), f->Combo2->count(),
+                         f->Combo2->currentIndex(), f->Combo2->toolTip()), std::tuple(50, "1", "9", "50", 9, -1, "Choix d'un signal."));
+    const std::tuple<QString, QString, QString, QRect> contrôles[] = {  // name, container, caption (the tooltips give the hints), place
+        {"Frame4", "Form1", "Signaux:", {5100, 0, 2655, 555}}, {"Combo2", "Frame4", "", {60, 180, 2535, 315}},
+        {"Command5", "Form1", "A propos.", {8340, 120, 855, 315}}, {"Frame3", "Form1", "Rangs:", {3660, 0, 1395, 555}},
+        {"Combo1", "Frame3", "", {660, 180, 675, 330}}, {"Label1", "Frame3", "Utilisés:", {60, 240, 675, 195}},
+        {"Command2", "Form1", "RAZ", {7800, 120, 495, 315}}, {"Frame2", "Form1", "Animation:", {60, 0, 3555, 555}},
+        {"Command4", "Frame2", "", {3060, 180, 375, 315}}, {"Command1", "Frame2", "", {2580, 180, 435, 315}},
+        {"HScroll2", "Frame2", "", {480, 240, 1635, 195}}, {"Label2(0)", "Frame2", "Max", {60, 240, 375, 195}},
+        {"Label2(1)", "Frame2", "Mini", {2160, 240, 375, 195}}, {"Label3", "Form1", "", {9180, 180, 2775, 255}}};
+    for (const auto& [nom, conteneur, légende, place] : contrôles) {
         const QWidget* w = f->findChild<QWidget*>(nom);
         ASSERT_NE(w, nullptr) << nom.toStdString();
         const QString lue = w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text").toString();
-        EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), lue, w->toolTip()), std::tuple(conteneur, légende, bulle));
+        EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), lue, écart(en_twips(w), place)), std::tuple(conteneur, légende, 0));
     }
-    EXPECT_EQ(std::pair(f->Label1->font().pixelSize(), f->Label2[0]->font().pixelSize()), std::pair(11, 12));  // 8.25 and 9 pt
-    EXPECT_NE(QFontInfo(f->Amplit[7]->font()).family(), QFontInfo(f->Label1->font()).family());  // the rank boxes in a serif face
+    EXPECT_EQ(std::tuple(f->VScroll1->minimum(), f->VScroll1->maximum(), f->VScroll1->value(), f->HScroll2->minimum(), f->HScroll2->maximum(),
+                         f->HScroll2->value(), f->HScroll1->minimum(), f->HScroll1->value()), std::tuple(1, 10, 1, 1, 80, 1, 0, 0));
+    const QString famille = QFontInfo(f->font()).family();  // tooltips and the lists' popups in the window's font, the boxes in a serif
+    EXPECT_EQ(std::tuple(QFontInfo(QToolTip::font()).family(), QFontInfo(f->Amplit[7]->font()).family() != famille,
+                         f->Label1->font().pixelSize(), f->Label2[0]->font().pixelSize()), std::tuple(famille, true, 11, 12));  // 8.25, 9 pt
+    for (const QComboBox* c : {f->Combo1, f->Combo2})
+        EXPECT_EQ(std::tuple(QFontInfo(c->view()->font()).family(), QFontInfo(c->font()).family(), c->view()->font().pixelSize()),
+                  std::tuple(famille, famille, c->font().pixelSize()));
     // The rank panel: columns every 755 twips from the corner of its client area, inside its 2-pixel border.
     for (int i : {0, 1, 7, 50}) {
-        SCOPED_TRACE(i);
-        QGroupBox* cadre = f->Frame1[i];
-        EXPECT_LE(écart(en_twips(cadre).translated(-30, -30), QRect(755 * i, 0, 735, 2835)), 15);
-        for (QWidget* w : std::initializer_list<QWidget*>{f->Amplit[i], f->bleu[i], f->Command3[i], f->Label4[i], f->degré[i], f->bleu_deg[i]})
-            EXPECT_TRUE(cadre->isAncestorOf(w)) << w->objectName().toStdString();
-        const QString rang = " du rang " + QString::number(i) + ".";  // the DC column: no title nor phase
-        EXPECT_EQ(std::tuple(cadre->title(), f->Amplit[i]->text(), f->déphas[i]->isVisible() + f->bar_deg[i]->isVisible()),
-                  std::tuple(i ? "Rang:" + QString::number(i) : QString(), QString("0"), i ? 2 : 0));
-        EXPECT_NEAR(en_twips(f->bar[i]).height(), i ? 1335 : 1900, 15);
-        const QStringList bulles{f->Amplit[i]->toolTip(), f->bar[i]->toolTip(), f->Command3[i]->toolTip(), f->bar_deg[i]->toolTip()};
-        EXPECT_EQ(bulles, (i ? QStringList{"Saisie de l'amplitude" + rang, "Action sur l'amplitude" + rang, "Tracé" + rang,
-                                           "Action sur le déphasage" + rang}
-                             : QStringList{"Saisie de la valeur de la composante continue.", "Action sur  la valeur de la composante continue",
-                                           "Tracé de la composante continue.", "Action sur l'angle."}));
+        QGroupBox* cadre = f->Frame1[i];  // the DC column: no title nor phase
+        EXPECT_EQ(std::tuple(cadre->title(), f->Amplit[i]->text(), f->déphas[i]->isVisible() + f->bar_deg[i]->isVisible(),
+                             f->degré[i]->isVisible(), écart(en_twips(cadre).translated(-30, -30), QRect(755 * i, 0, 735, 2835)) <= 15,
+                             f->bar[i]->isAncestorOf(f->bleu[i]) && f->bar_deg[i]->isAncestorOf(f->bleu_deg[i]), f->bar_deg[i]->scaleLeft(),
+                             f->bar_deg[i]->scaleWidth(), f->bar[i]->scaleTop(), f->bar[i]->scaleHeight()),  // the strips' scales
+                  std::tuple(i ? "Rang:" + QString::number(i) : QString(), QString("0"), i ? 2 : 0, i > 0, true, true, -180, 360, 0,
+                             i ? 100 : 200)) << i;
+        const std::pair<QWidget*, QRect> places[] = {{f->Command3[i], {480, 1740, 135, 195}}, {f->bar_deg[i], {60, 2340, 615, 195}},
+            {f->bar[i], {300, 600, 135, i ? 1335 : 1900}}, {f->Amplit[i], {120, 240, 450, 285}}, {f->déphas[i], {60, 2040, 570, 285}},
+            {f->degré[i], {650, 2040, 135, 135}}, {f->Label4[i], {60, 2580, 615, 195}}};
+        for (auto [w, place] : places)  // in their column's frame
+            EXPECT_TRUE(cadre->isAncestorOf(w) && écart(en_twips(w), place) <= 15) << w->objectName().toStdString() << i;
     }
 }
 
@@ -80,17 +67,15 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
                   std::tuple(taille.expandedTo(minimum), minimum, 1, 755, 755));
         EXPECT_NEAR(en_twips(f->Picture4).right() + 1, std::min(38545, f->largeur_extérieure() - 200), 15);
         const int W = f->largeur_client(), H = f->hauteur_client();
-        const QRect p1 = en_twips(f->Picture1), p2 = en_twips(f->Picture2), v1 = en_twips(f->VScroll1);
-        const QRect h1 = en_twips(f->HScroll1), p4 = en_twips(f->Picture4);
-        EXPECT_LE(écart(h1, QRect(0, H - 255, W, 255)), 15);
+        const QRect p1 = en_twips(f->Picture1), p2 = en_twips(f->Picture2), v1 = en_twips(f->VScroll1), h1 = en_twips(f->HScroll1);
+        const QRect p4 = en_twips(f->Picture4);
         EXPECT_EQ(std::tuple(p4.y() + p4.height(), p4.height(), p1.width(), v1.x() + v1.width()), std::tuple(h1.y(), 2955, p1.height(), W));
-        EXPECT_LE(écart(p1, QRect(0, 600, p4.y() - 650, p4.y() - 650)), 15);
-        EXPECT_LE(écart(p2, QRect(p1.width() + 50, p1.y(), p2.width(), p1.height())), 15);
-        EXPECT_LE(écart(v1, QRect(p2.x() + p2.width() + 50, p2.y(), 195, p2.height() / 2)), 15);
+        EXPECT_LE(std::max({écart(h1, QRect(0, H - 255, W, 255)), écart(p1, QRect(0, 600, p4.y() - 650, p4.y() - 650)),
+                            écart(p2, QRect(p1.width() + 50, p1.y(), p2.width(), p1.height())),
+                            écart(v1, QRect(p2.x() + p2.width() + 50, p2.y(), 195, p2.height() / 2))}), 15);
         const auto axe = de_couleur(courbes(), jaune);  // with no stored period, the time axis over the whole period
         EXPECT_TRUE(axe.size() == 1 && xy(axe[0]) == Segment({0, 0, Form1::deux_pi, 0}));
     }
-
     commun::periode[4096] = 0.25;  // a stored period, even of a single non-zero sample, the last one
     f->Picture2->line(0, 0.5, 2, 0.5, QColor(jaune));  // over the curves
     QScrollBar* b = f->VScroll1;  // its thumb at the top, just below the up arrow, as tall as the bar's extent
@@ -108,16 +93,11 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
                              s->overlay().size() - de_couleur(s->overlay(), noir).size()),
                   std::tuple(2u, 2u, Segment{0, 1, 0, -1}, horizontal, false, QColor(noir), 0u));
     }
-    souris_sur(b, QEvent::MouseMove, pouce, Qt::NoButton, Qt::LeftButton);
-    souris_sur(b, QEvent::MouseButtonRelease, pouce, Qt::LeftButton);
+    souris_sur(b, QEvent::MouseMove, pouce, Qt::NoButton, Qt::LeftButton), souris_sur(b, QEvent::MouseButtonRelease, pouce, Qt::LeftButton);
     EXPECT_EQ(std::pair(b->value(), de_couleur(courbes(), magenta).size()), std::pair(1, std::size_t{4091}));
-
     // Minimized, nothing is done; restored, laid out and redrawn: the trail of an animation gone.
-    f->Picture1->setAutoRedraw(true);
-    f->Picture1->line(0.2, 0.2, 0.4, 0.3, QColor(rose));
-    f->Picture1->setAutoRedraw(false);
-    f->setWindowState(Qt::WindowMinimized);
-    f->Form_Resize();
+    f->Picture1->setAutoRedraw(true), f->Picture1->line(0.2, 0.2, 0.4, 0.3, QColor(rose)), f->Picture1->setAutoRedraw(false);
+    f->setWindowState(Qt::WindowMinimized), f->Form_Resize();
     EXPECT_EQ(std::pair(traînée().size(), f->redimensionné), std::pair(std::size_t{1}, int16_t{0}));
     f->setWindowState(Qt::WindowNoState);
     EXPECT_EQ(std::tuple(f->Picture1->persistentLayer().size(), traînée().size(), de_couleur(courbes(), magenta).size(),
@@ -125,4 +105,64 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
               std::tuple(2u, 0u, 4091u, 0u, 1));  // the stored period, no time axis
 }
 
+// Over each control, its hint (over a framed label, the frame's; over a control without one, none); over the lists,
+// the scroll bars, "A propos.", the percentages and the bare panel, the hint is left as it was.
+TEST_F(Fenetre, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
+{
+    const QPointF panneau_nu(f->Picture4->clientRect().left() + 1, f->Picture4->clientRect().bottom() - 1), coin(1, 1);
+    const QString valeur = "Saisie de la valeur de la composante continue.", action = "Action sur  la valeur de la composante continue",
+                  rang = " du rang 7.", vitesse = "Réglage de la vitesse d'animation.", rangs = "Choix du nb de rangs utilisés.";
+    const std::tuple<QWidget*, std::optional<QPointF>, QString> cas[] = {
+        {f->Amplit[0], {}, valeur}, {f->Amplit[7], {}, "Saisie de l'amplitude" + rang}, {f->déphas[7], {}, "Saisie du déphasage" + rang},
+        {f->degré[7], {}, ""}, {f->bar[0], {}, action}, {f->bar[7], {}, "Action sur l'amplitude" + rang},
+        {f->bar_deg[7], {}, "Action sur le déphasage" + rang}, {f->Command3[0], {}, "Tracé de la composante continue."},
+        {f->Command3[7], {}, "Tracé du rang 7."}, {f->Frame1[0], coin, ""}, {f->Frame1[7], coin, ""}, {f->Command1, {}, "Animer le tracé."},
+        {f->Command2, {}, "Initialiser le graphique."}, {f->Command4, {}, "Finir le tracé."}, {f->Frame2, coin, vitesse},
+        {f->Label2[0], {}, vitesse}, {f->Label2[1], {}, vitesse}, {f->Frame3, coin, rangs}, {f->Label1, {}, rangs},
+        {f->Frame4, coin, "Choix d'un signal."}, {f->Label3, {}, ""}, {f->Picture1, {}, ""}, {f.get(), coin, ""},
+        {f->Picture2, {}, "Tracé manuel d'une période."}, {f->Combo1, {}, "avant"}, {f->Combo2, {}, "avant"}, {f->VScroll1, {}, "avant"},
+        {f->HScroll1, {}, "avant"}, {f->HScroll2, {}, "avant"}, {f->Command5, {}, "avant"}, {f->Label4[7], {}, "avant"},
+        {f->Picture4, panneau_nu, "avant"}};
+    for (const auto& [w, point, texte] : cas) {
+        f->Label3->setText("avant"), souris_en(w, QEvent::MouseMove, point.value_or(QRectF(w->rect()).center()));
+        EXPECT_EQ(f->Label3->text(), texte) << w->objectName().toStdString();
+    }
+    // A left click on the bare panel empties it; a right one does not.
+    for (auto [bouton, texte] : {std::pair{Qt::RightButton, "avant"}, {Qt::LeftButton, ""}}) {
+        souris_en(f->Picture4, QEvent::MouseButtonPress, panneau_nu, bouton, bouton);
+        souris_en(f->Picture4, QEvent::MouseButtonRelease, panneau_nu, bouton);
+        EXPECT_EQ(f->Label3->text(), texte);
+    }
+}
+
+TEST_F(Fenetre, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodButNotTheRankCount)
+{
+    f->Combo1->setCurrentIndex(9);  // "10"
+    std::vector<int16_t> maj;  // the redraw flag at each write: held back during a reset, which redraws once at its end
+    for (QLineEdit* b : {f->Amplit[0], f->Amplit[1], f->déphas[1], f->Amplit[10], f->déphas[10]})
+        b->setText("20"), QObject::connect(b, &QLineEdit::textChanged, [&] { maj.push_back(f->maj_globale); });
+    commun::periode[100] = 0.4, f->HScroll1->setValue(755), f->Label3->setText("avant");
+    const auto calque = courbes().size();
+    // The modal box is read, then closed with its OK button, from the event loop it runs.
+    QString titre, texte, boutons;  // and how many buttons, when OK is one of them
+    dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* boîte) {
+        QAbstractButton* ok = boîte->button(QMessageBox::Ok);
+        std::tie(titre, texte, boutons) = std::tuple(boîte->windowTitle(), boîte->text(), QString::number(ok ? boîte->buttons().size() : 0));
+        ok ? ok->click() : boîte->reject();
+    });
+    souris(f->Command5, QEvent::MouseButtonPress), souris(f->Command5, QEvent::MouseButtonRelease);
+    const QStringList l = texte.split('\n');
+    ASSERT_EQ(std::tuple(titre, boutons, l.size()), std::tuple(QString("A propos"), "1", 7));
+    EXPECT_TRUE(l[0].isEmpty() && l[1].contains("Sinuvia") && l[3].trimmed() == "VELTRANE" && l[6].contains("FFT")) << texte.toStdString();
+    EXPECT_EQ(std::tuple(maj.size(), commun::composantes[1].amplitude, commun::periode_vide(), f->Label3->text(), courbes().size()),
+              std::tuple(0u, 0.2, false, QString("avant"), calque));
+    souris(f->Command2, QEvent::MouseButtonPress), souris(f->Command2, QEvent::MouseButtonRelease);
+    EXPECT_EQ(std::tuple(maj, f->maj_globale, commun::periode_vide()), std::tuple(std::vector<int16_t>(5, 1), 0, true));
+    for (int i = 0; i <= 50; ++i)
+        EXPECT_EQ(std::tuple(f->Amplit[i]->text() + f->déphas[i]->text() + (i ? f->Label4[i]->text() : ""), f->bleu[i]->userTop(),
+                             f->bleu_deg[i]->userLeft(), commun::composantes[i].amplitude, commun::composantes[i].déphas),
+                  std::tuple(QString("00"), 100.f, 0.f, i == 1 ? 0.01 : 0.0, 0.0)) << i;
+    EXPECT_EQ(std::tuple(f->Combo1->currentIndex(), f->HScroll1->value(), courbes().size() + diagramme().size(),  // the axes alone
+                         f->Picture1->persistentLayer().size() + f->Picture2->persistentLayer().size()), std::tuple(9, 755, 0u, 4u));
+}
 }  // namespace

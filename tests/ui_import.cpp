@@ -1,191 +1,112 @@
-// The signal list through its popup: the library's signals analysed, the import dialog driven by its controls.
-
+// The signal list through its popup and the import dialog driven by its controls.
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
 #include "tests/outils_import.h"
 #include "widgets/controls.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
-
+#include <QtWidgets>
 #include <cmath>
 #include <fstream>
-#include <map>
-
 namespace {
-
-// Clicks (or double-clicks) a list item with real mouse events.
-void cliquer(QListWidget* liste, const QString& texte, bool double_clic = false)
-{
-    const auto trouvés = liste->findItems(texte, Qt::MatchExactly);
-    ASSERT_FALSE(trouvés.isEmpty()) << texte.toStdString();
-    const QPoint p = liste->visualItemRect(trouvés.first()).center();
-    const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick};
-    for (int i = 0; i < (double_clic ? 4 : 2); ++i)  // press, release (double click, release)
-        souris_sur(liste->viewport(), types[i % 2 ? 1 : i], p, Qt::LeftButton, i % 2 ? Qt::NoButton : Qt::LeftButton);
-}
-
 struct Liste : AvecFenêtre {
     void SetUp() override
     {
-        QLocale::setDefault(QLocale::French);  // the boxes keep a period as decimal point
-        AvecFenêtre::SetUp();
-        QDir(dossier.path()).mkdir(QStringLiteral("sous"));
+        QLocale::setDefault(QLocale::French), AvecFenêtre::SetUp();  // the boxes keep a period as decimal point
+        for (const char* sous : {"sous", "Zéro", "a"})
+            QDir(dossier.path()).mkdir(sous);
         const auto sinus = [](int n) { return [n](int k) { return 3 * std::sin(k * 6.283185307179586 / n); }; };
-        écrire("rampe.txt", export_psim(1024, sinus(1024)));  // Vo = 3 sin over the period, Iin = -line
-        écrire("b.txt", export_psim(8192, sinus(8192), "\r\n"));
-        écrire("vide.txt", "");
-        écrire("notes.dat", "  Time Vo\n");
+        écrire("Rampe.txt", export_psim(1024, sinus(1024))), écrire("b.txt", export_psim(8192, sinus(8192), "\r\n"));  // Vo = 3 sin
+        écrire("vide.txt", ""), écrire("notes.dat", "  Time Vo\n");
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
     QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
     void écrire(const char* nom, const std::string& s) { std::ofstream(chemin(nom).toStdString()) << s; }
     // The main window's answer, the dialog's columns and its "OK".
-    auto état(Form2* d) const { return std::tuple(f->fichier, d->List1->count(), d->Command1->isEnabled()); }
+    auto état(Form2* d) const { return std::tuple(f->fichier, textes(d->List1), d->Command1->isEnabled()); }
     // Picks the import entry; `action` runs in the modal dialog, cancelled if left open.
     void importer(const std::function<void(Form2*)>& action)
     {
         bool montré = false;
-        QTimer::singleShot(0, [&] {
-            montré = true;
-            auto* d = dynamic_cast<Form2*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(d != nullptr && d == f->form2);
-            action(d);
-            if (d->isVisible())
-                d->Command2->click();
-        });
+        dans_la_fenêtre_modale<Form2>([&](Form2* d) { montré = d == f->form2, action(d), d->isVisible() && (d->Command2->click(), 1); });
         choisir(f->Combo2, 1);
         EXPECT_TRUE(montré);
     }
     // Answers the next message box, keeping its title and text in `message`.
-    void répondre()
+    void répondre() { dans_la_fenêtre_modale<QMessageBox>([this](auto* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); }); }
+    void choisir_colonne(Form2* d, const QString& fichier, const QString& c)
     {
-        QTimer::singleShot(0, [this] {
-            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                message = b->windowTitle() + '|' + b->text();
-                b->accept();
-            }
-        });
-    }
-    void choisir_colonne(Form2* d, const QString& fichier, const QString& colonne)
-    {
-        d->ouvrir_dossier(dossier.path());
-        cliquer(d->File1, fichier);
-        cliquer(d->List1, colonne);
-    }
-    // The ranks whose amplitude box is not "0": rank -> (amplitude, phase) texts.
-    std::map<int, std::pair<QString, QString>> rangs() const
-    {
-        std::map<int, std::pair<QString, QString>> r;
-        for (int i = 0; i <= Form1::nb_rangs; ++i)
-            if (f->Amplit[i]->text() != QStringLiteral("0"))
-                r[i] = {f->Amplit[i]->text(), f->déphas[i]->text()};
-        return r;
+        d->ouvrir_dossier(dossier.path()), cliquer(d->File1, fichier), cliquer(d->List1, c);
     }
     QTemporaryDir dossier;
     QString message;
 };
 
-// Index, rank -> amplitude and |phase| (within 0.2 degrees), `seuls`: no other rank; re-picked restored; cancel keeps.
-TEST_F(Liste, EverySignalAnalysedRestoredAndKeptOnCancel)
+// The square re-picked after edits is analysed again; the dialog closed in any way keeps the ranks and clears the period.
+// Its lists in order; interpolated and decimated imports; shown again as it was left; a drive or folder change forgets
+// the columns; unreadable files keep the dialog open; it goes with the main window.
+TEST_F(Liste, SignalReanalysedDialogClosedColumnsImportedAndUnreadableFiles)
 {
-    const std::tuple<int, std::map<int, std::pair<double, double>>, bool> cas[] = {
-        {8, {{1, {100, 0}}}, true}, {0, {{1, {80, 0}}, {3, {20, 40.08}}}, true}, {4, {{0, {25.01, 0}}}, false},
-        {5, {{0, {12.51, 0}}}, false}, {3, {{1, {81.06, 0}}, {3, {9.01, 180}}, {5, {3.24, 0}}}, false},
-        {2, {{1, {31.83, 0}}, {3, {10.61, 0}}, {5, {6.37, 0}}, {7, {4.55, 0}}}, false}};  // the square, shown last
-    for (const auto& [index, attendus, seuls] : cas) {
-        choisir(f->Combo2, index);
-        for (auto [rang, valeurs] : attendus) {
-            EXPECT_EQ(f->Amplit[rang]->text().toDouble(), valeurs.first) << index << " rank " << rang;
-            EXPECT_NEAR(std::abs(f->déphas[rang]->text().toDouble()), valeurs.second, 0.2) << index << " rank " << rang;
-        }
-        EXPECT_TRUE(!seuls || rangs().size() == attendus.size()) << index;
-    }
-    const auto carré = rangs();
-    f->Amplit[1]->setText(QStringLiteral("55"));
-    f->Amplit[4]->setText(QStringLiteral("12"));
     choisir(f->Combo2, 2);
+    const auto carré = rangs_affichés(*f);
+    ASSERT_EQ(carré.at(1).first, "31.83");
+    f->Amplit[1]->setText("55"), f->Amplit[4]->setText("12"), choisir(f->Combo2, 2);
     const auto& p = commun::periode;
-    EXPECT_EQ(std::tuple(rangs() == carré, p[0], p[1], p[2048], p[4096]), std::tuple(true, 0.0, .25, -.25, 0.0));
+    EXPECT_EQ(std::tuple(rangs_affichés(*f) == carré, p[0], p[1], p[2048], p[4096]), std::tuple(true, 0.0, .25, -.25, 0.0));
     QKeyEvent échap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::function<void(Form2*)> fermetures[] = {[](Form2* d) { d->Command2->click(); }, [](Form2* d) { d->close(); },
                                                       [&](Form2* d) { QApplication::sendEvent(d, &échap); }};
-    for (const auto& fermer : fermetures) {
-        importer([&](Form2* d) {
-            choisir_colonne(d, "b.txt", "Vo");
-            fermer(d);
-            EXPECT_FALSE(d->isVisible());
-        });
-        EXPECT_EQ(std::tuple(f->fichier, commun::periode_vide(), rangs()), std::tuple(QString(), true, carré));
-    }
-}
-
-// Interpolated and decimated imports; a drive or folder change forgets the columns; unreadable files keep the dialog.
-TEST_F(Liste, ColumnsImportedUnreadableFilesAndOwnership)
-{
-    const auto& p = commun::periode;
-    importer([&](Form2* d) {
+    importer([&](Form2* d) {  // first shown: the user's folder, "OK" disabled
         EXPECT_EQ(std::tuple(d->dossier(), d->Drive1->currentData(), d->Drive1->itemText(0), d->Command1->isEnabled()),
                   std::tuple(QDir::homePath(), QVariant(QDir::homePath()), QString("/"), false));
+    });
+    for (const auto& fermer : fermetures) {
+        importer([&](Form2* d) { choisir_colonne(d, "b.txt", "Vo"); fermer(d); EXPECT_FALSE(d->isVisible()); });
+        EXPECT_EQ(std::tuple(f->fichier, commun::periode_vide(), rangs_affichés(*f)), std::tuple(QString(), true, carré));
+    }
+    importer([&](Form2* d) {
         d->ouvrir_dossier(dossier.path());
-        ASSERT_EQ(d->File1->count(), 3);  // the files of the pattern, sorted
-        EXPECT_EQ(std::pair(d->File1->item(0)->text(), d->File1->item(2)->text()), std::pair(QString("b.txt"), QString("vide.txt")));
+        const QStringList dossiers = textes(d->Dir1);  // from the root to the folder (current), then its subfolders sorted
+        EXPECT_EQ(std::tuple(textes(d->File1), dossiers.first(), dossiers.mid(dossiers.size() - 4), d->Dir1->currentRow()),
+                  std::tuple(QStringList{"b.txt", "Rampe.txt", "vide.txt"}, QString("/"),
+                             QStringList{QFileInfo(dossier.path()).fileName(), "a", "sous", "Zéro"}, dossiers.size() - 4));
         QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);  // moves the current row, is no click
         QApplication::sendEvent(d->File1, &focus);
         EXPECT_EQ(std::tuple(d->File1->currentRow(), f->fichier, d->List1->count()), std::tuple(0, QString(), 0));
         cliquer(d->File1, "vide.txt");  // invalid: no column, no message
-        EXPECT_EQ(état(d), std::tuple(chemin("vide.txt"), 0, false));
-        choisir_colonne(d, "rampe.txt", "Iin");
-        ASSERT_EQ(d->List1->count(), 2);
-        EXPECT_EQ(std::tuple(d->List1->item(0)->text(), d->List1->item(1)->text(), d->colonne, d->Command1->isEnabled()),
-                  std::tuple(QString("Vo"), QString("Iin"), int16_t{2}, true));
+        EXPECT_EQ(état(d), std::tuple(chemin("vide.txt"), QStringList(), false));
+        choisir_colonne(d, "Rampe.txt", "Iin");
+        EXPECT_EQ(std::tuple(textes(d->List1), d->colonne, d->Command1->isEnabled()), std::tuple(QStringList{"Vo", "Iin"}, 2, true));
         d->Command1->click();
-        EXPECT_FALSE(d->isVisible());
     });
-    EXPECT_EQ(std::tuple(f->fichier, p[0], p[2], p[4096], f->Amplit[0]->text()),
-              std::tuple(chemin("rampe.txt"), 0.0, -0.25 / 1024, -1023.75 / 1024, QString("-49.98")));
+    EXPECT_EQ(std::tuple(f->form2->isVisible(), f->fichier, p[0], p[2], p[4096], f->Amplit[0]->text()),
+              std::tuple(false, chemin("Rampe.txt"), 0.0, -0.25 / 1024, -1023.75 / 1024, QString("-49.98")));
     const QPointer<Form2> premier = f->form2;
     importer([&](Form2* d) {
-        EXPECT_EQ(std::tuple(d, d->parent() == f.get(), d->dossier(), d->Command1->isEnabled(), f->fichier),
-                  std::tuple(premier.data(), true, dossier.path(), true, chemin("rampe.txt")));
-        choisir_colonne(d, "b.txt", "Vo");
-        d->Command1->click();
+        EXPECT_EQ(std::tuple(d, d->parent() == f.get(), d->dossier(), état(d), textes(d->File1, true)),
+                  std::tuple(premier.data(), true, dossier.path(), std::tuple(chemin("Rampe.txt"), QStringList{"Vo", "Iin"}, true),
+                             QStringList{"Rampe.txt"}));
+        choisir_colonne(d, "b.txt", "Vo"), d->Command1->click();
     });
-    EXPECT_EQ(std::pair(p[1024], rangs()), std::pair(1.0, decltype(rangs()){{1, {"100", "0"}}}));
+    EXPECT_EQ(std::pair(p[1024], rangs_affichés(*f)), std::pair(1.0, decltype(rangs_affichés(*f)){{1, {"100", "0"}}}));
     importer([&](Form2* d) {
         for (bool lecteur : {true, false}) {
             choisir_colonne(d, "b.txt", "Iin");
             lecteur ? choisir(d->Drive1, 1 - d->Drive1->currentIndex()) : cliquer(d->Dir1, "sous", true);
             d->Command1_Click();
             EXPECT_EQ(std::tuple(état(d), d->isVisible(), d->dossier() != dossier.path()),
-                      std::tuple(std::tuple(QString(), 0, false), true, true));
+                      std::tuple(std::tuple(QString(), QStringList(), false), true, true));
         }
-        d->ouvrir_dossier(dossier.path());  // removed after being listed
-        QFile::remove(chemin("b.txt"));
-        répondre();
-        cliquer(d->File1, "b.txt");
+        d->ouvrir_dossier(dossier.path()), QFile::remove(chemin("b.txt"));  // removed after being listed
+        répondre(), cliquer(d->File1, "b.txt");
         EXPECT_EQ(message, "Importer un fichier Psim|Impossible d'ouvrir le fichier « " + chemin("b.txt") + " ».");
-        EXPECT_EQ(état(d), std::tuple(chemin("b.txt"), 0, false));
-        choisir_colonne(d, "rampe.txt", "Vo");  // removed before "OK", then without data lines
-        QFile::remove(chemin("rampe.txt"));
+        EXPECT_EQ(état(d), std::tuple(chemin("b.txt"), QStringList(), false));
+        choisir_colonne(d, "Rampe.txt", "Vo"), QFile::remove(chemin("Rampe.txt"));  // removed before "OK", then without data lines
         for (const char* attendu : {"Impossible d'ouvrir le fichier", "ne contient aucune ligne de données"}) {
-            répondre();
-            d->Command1->click();
+            répondre(), d->Command1->click();
             EXPECT_TRUE(message.contains(attendu) && message.contains("Rien n'a été importé.") && d->isVisible()
                         && commun::periode_vide()) << attendu;
-            écrire("rampe.txt", "  Time Vo Iin\n");
+            écrire("Rampe.txt", "  Time Vo Iin\n");
         }
     });
-    f->close();
-    EXPECT_TRUE(premier.isNull() && f->form2 == nullptr);
+    EXPECT_TRUE((f->close(), premier.isNull() && f->form2 == nullptr));
 }
-
 }  // namespace

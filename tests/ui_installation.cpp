@@ -1,24 +1,8 @@
-// The command line, Qt's own texts in French, and the fonts of Qt's popups.
-#include "app/form1.h"
+// The command line and the installed files.
 #include "app/ligne_de_commande.h"
-#include "app/traduction.h"
 #include "tests/outils_ui.h"
-#include "widgets/controls.h"
-
-#include <QApplication>
-#include <QFile>
-#include <QFontInfo>
-#include <QLibraryInfo>
-#include <QLineEdit>
-#include <QMenu>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QToolTip>
-#include <QTranslator>
-
+#include <QtWidgets>
 #include <gtest/gtest.h>
-#include <algorithm>
-
 // Parsed in the process, then by the built program without a display unless it would open the window.
 TEST(LigneDeCommande, OptionsEnFrancais)
 {
@@ -26,6 +10,7 @@ TEST(LigneDeCommande, OptionsEnFrancais)
         {{"--version"}, 0, "Sinuvia 0.1\n", ""}, {{"-v"}, 0, "Sinuvia 0.1\n", ""}, {{"--help"}, 0, "Utilisation : sinuvia", ""},
         {{"-h"}, 0, "Utilisation : sinuvia", ""}, {{}, Commande::continuer, "", ""}, {{"--bogus"}, 2, "", "option inconnue « --bogus »"},
         {{"-platform", "offscreen", "--style=fusion", "-reverse", "-qwindowtitle", "x"}, Commande::continuer, "", ""},
+        {{"-geometry", "800x600", "-style", "fusion"}, Commande::continuer, "", ""}, {{"-bogus"}, 2, "", "option inconnue « -bogus »"},
         {{"--version", "-x=3"}, 2, "", "option inconnue « -x »"}, {{"fichier.txt"}, 2, "", "argument inattendu « fichier.txt »"}};
     for (const auto& [arguments, code, sortie, erreur] : cas) {
         const Commande c = lire_ligne_de_commande(QStringList{"/usr/bin/sinuvia"} + arguments);
@@ -45,27 +30,33 @@ TEST(LigneDeCommande, OptionsEnFrancais)
     }
 }
 
-TEST(Traduction, MenuContextuelDesZonesDeTexteEnFrancais)
+// Installed into an empty folder: the program, the menu entry, the metainfo and the icons, nothing else; they work there.
+TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
 {
-    const QString qm = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm";
-    if (!QFile::exists(qm))
-        GTEST_SKIP() << qm.toStdString() << " is absent (Debian package qt6-translations-l10n)";
-    QLocale::setDefault(QLocale(QLocale::English));  // French whatever the locale
-    const std::unique_ptr<QTranslator> t(installer_traduction_qt(*qApp));
-    QLocale::setDefault(QLocale::system());
-    ASSERT_NE(t, nullptr);  // taken out of the application again when deleted
-    QLineEdit zone;
-    const std::unique_ptr<QMenu> menu(zone.createStandardContextMenu());
-    for (const char* attendu : {"Annuler", "Couper", "Copier", "Coller"})
-        EXPECT_TRUE(std::ranges::any_of(menu->actions(), [&](QAction* a) { return a->text().remove('&').startsWith(attendu); })) << attendu;
-}
-
-TEST(Polices, BullesEtListesDeroulantesDansLaPoliceDeLaFenetre)
-{
-    const Form1 f;
-    const QString famille = QFontInfo(f.font()).family();
-    EXPECT_EQ(QFontInfo(QToolTip::font()).family(), famille);
-    for (const QComboBox* c : {f.Combo1, f.Combo2})
-        EXPECT_EQ(std::tuple(QFontInfo(c->view()->font()).family(), QFontInfo(c->font()).family(), c->view()->font().pixelSize()),
-                  std::tuple(famille, famille, c->font().pixelSize())) << c->objectName().toStdString();
+    const QTemporaryDir d;
+    ASSERT_EQ(QProcess::execute(CMAKE_COMMAND, {"--install", SINUVIA_CONSTRUCTION, "--prefix", d.path()}), 0);
+    QStringList fichiers, attendus{"bin/sinuvia", "share/applications/sinuvia.desktop", "share/icons/hicolor/scalable/apps/sinuvia.svg",
+                                   "share/metainfo/org.example.Sinuvia.metainfo.xml"};
+    for (QDirIterator i(d.path(), QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
+        fichiers << QDir(d.path()).relativeFilePath(i.next());
+    for (int n : {16, 32, 48, 64, 128, 256}) {  // the five bars: the first one's foot drawn, the top right corner empty
+        const QImage png(d.path() + '/' + attendus.emplaceBack(QString("share/icons/hicolor/%1x%1/apps/sinuvia.png").arg(n)));
+        EXPECT_EQ(std::tuple(png.size(), qAlpha(png.pixel(n / 8, n * 13 / 16)), qAlpha(png.pixel(n - 1, 0))), std::tuple(QSize(n, n), 255, 0));
+    }
+    EXPECT_EQ((fichiers.sort(), fichiers), (attendus.sort(), attendus));
+    QProcess p;  // the installed program runs
+    EXPECT_TRUE((p.start(d.path() + "/bin/sinuvia", {"--version"}), p.waitForFinished(30000)) && p.readAll() == "Sinuvia " SINUVIA_VERSION "\n");
+    const std::pair<const char*, QStringList> contenus[] = {  // the desktop entry's keys, the metainfo's elements, the SVG's grid
+        {"applications/sinuvia.desktop", {"[Desktop Entry]\n", "\nType=Application\n", "\nName=Sinuvia\n", "\nExec=sinuvia\n",
+            "\nIcon=sinuvia\n", "\nTerminal=false\n", "\nCategories=Education;Science;Physics;\n", "en harmoniques"}},
+        {"metainfo/org.example.Sinuvia.metainfo.xml", {"<id>org.example.Sinuvia</id>", "<name>Sinuvia</name>", "<binary>sinuvia</binary>",
+            "<summary>Décomposition de Fourier des signaux périodiques</summary>", "<p>L'élève peut :</p>", "<image>https://example.org/",
+            "<launchable type=\"desktop-id\">sinuvia.desktop</launchable>", "<release version=\"" SINUVIA_VERSION "\""}},
+        {"icons/hicolor/scalable/apps/sinuvia.svg", {"viewBox=\"0 0 16 16\""}}};
+    for (const auto& [nom, textes] : contenus) {
+        QFile f(d.path() + "/share/" + nom);
+        const QString contenu = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        for (const QString& t : textes)
+            EXPECT_TRUE(contenu.contains(t)) << nom << ": " << t.toStdString();
+    }
 }

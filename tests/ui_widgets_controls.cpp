@@ -1,54 +1,39 @@
 // The program's pictures, the press button and the drop-down list.
-
 #include "tests/outils_ui.h"
 #include "widgets/controls.h"
 #include "widgets/pictures.h"
-
-#include <QApplication>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 #include <vector>
-
-// Drawn at least half opaque.
-static bool opaque(const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)) > 127; }
-
 TEST(Pictures, ButtonPicturesAndIcon)
 {
+    const auto opaque = [](const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)) > 127; };  // at least half
     // Transparent corner, the triangle, and the bar of the second one.
     for (auto [p, taille, x, barre] : {std::tuple{pictures::playPicture().toImage(), QSize(24, 23), 22, false},
                                        {pictures::goToEndPicture().toImage(), QSize(32, 23), 24, true}})
         EXPECT_EQ(std::tuple(p.size(), opaque(p, 0, 0), opaque(p, 10, 11), opaque(p, x, 11)), std::tuple(taille, false, true, barre));
-    const QList<QSize> tailles = pictures::windowIcon().availableSizes();  // the icon drawn at both sizes
-    EXPECT_TRUE(tailles.contains(QSize(16, 16)) && tailles.contains(QSize(32, 32)));
+    EXPECT_EQ(pictures::windowIcon().availableSizes().mid(0, 2), QList<QSize>({QSize(16, 16), QSize(32, 32)}));  // drawn at each size
+    const QImage c = pictures::pencilCursor().pixmap().toImage();  // pointing down left: the black lead, the yellow body
+    EXPECT_TRUE(qGray(c.pixel(3, 28)) < 60 && qRed(c.pixel(15, 16)) > 200 && qBlue(c.pixel(15, 16)) < 100);
 }
 
-TEST(PressButton, ReportsEveryButtonWithItsBitsEvenFromWithinAHandler)
+// Any button, pressed and released, reported with its bits and its place in twips, and kept from the parent.
+TEST(PressButton, ReportsEveryButtonWithItsBits)
 {
     PressButton b;
-    auto send = [&](QEvent::Type t, QPoint p, Qt::MouseButton bt, Qt::KeyboardModifiers mods = {}) {
-        QMouseEvent e(t, QPointF(p), QPointF(b.mapToGlobal(p)), bt, t == QEvent::MouseButtonPress ? bt : Qt::NoButton, mods);
-        QApplication::sendEvent(&b, &e);
-        return e.isAccepted();  // kept, not passed on to the parent
-    };
-    std::vector<std::vector<int>> log;  // {'d' or 'u', button, shift, x, y in twips[, pressed]}; 'e': first handler's end
-    int clicks = 0;
-    QObject::connect(&b, &QPushButton::clicked, [&] { ++clicks; });
+    std::vector<std::vector<int>> log;  // {'d' or 'u', button, shift, x, y in twips[, shown pressed]}, 'c' for a click
+    QObject::connect(&b, &QPushButton::clicked, [&] { log.push_back({'c'}); });
+    b.onMouseDown = [&](int bt, int sh, float x, float y) { log.push_back({'d', bt, sh, int(x), int(y), b.isDown()}); };
     b.onMouseUp = [&](int bt, int sh, float x, float y) { log.push_back({'u', bt, sh, int(x), int(y)}); };
-    b.onMouseDown = [&](int bt, int sh, float x, float y) {
-        log.push_back({'d', bt, sh, int(x), int(y), b.isDown()});
-        if (log.size() > 1)
-            return;
-        // The rest comes while the first press's handler runs.
-        send(QEvent::MouseButtonRelease, {10, 5}, Qt::LeftButton);
-        EXPECT_TRUE(send(QEvent::MouseButtonPress, {2, 3}, Qt::RightButton, Qt::ShiftModifier) &&
-                    send(QEvent::MouseButtonRelease, {2, 3}, Qt::RightButton, Qt::ShiftModifier));
-        send(QEvent::MouseButtonPress, {4, 1}, Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier);
-        send(QEvent::MouseButtonRelease, {4, 1}, Qt::MiddleButton);
-        log.push_back({'e'});
-    };
-    send(QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton);
-    EXPECT_EQ(log, (std::vector<std::vector<int>>{{'d', 1, 0, 150, 75, 1}, {'u', 1, 0, 150, 75}, {'d', 2, 1, 30, 45, 0},
-                                                  {'u', 2, 1, 30, 45}, {'d', 4, 6, 60, 15, 0}, {'u', 4, 0, 60, 15}, {'e'}}));
-    EXPECT_EQ(std::pair(clicks, b.isDown()), std::pair(1, false));
+    for (auto [p, bouton, touches] : {std::tuple{QPoint(10, 5), Qt::LeftButton, Qt::KeyboardModifiers()}, {QPoint(2, 3), Qt::RightButton,
+                                      Qt::ShiftModifier}, {QPoint(4, 1), Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier}})
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(t, QPointF(p), QPointF(b.mapToGlobal(p)), bouton, t == QEvent::MouseButtonPress ? bouton : Qt::NoButton, touches);
+            EXPECT_TRUE(QApplication::sendEvent(&b, &e) && e.isAccepted());
+        }
+    EXPECT_EQ(log, (std::vector<std::vector<int>>{{'d', 1, 0, 150, 75, 1}, {'c'}, {'u', 1, 0, 150, 75}, {'d', 2, 1, 30, 45, 0},
+                                                  {'u', 2, 1, 30, 45}, {'d', 4, 6, 60, 15, 0}, {'u', 4, 6, 60, 15}}));
+    EXPECT_FALSE(b.isDown());
 }
 
 TEST(ClickComboBox, ClicksOncePerSelection)
@@ -57,16 +42,13 @@ TEST(ClickComboBox, ClicksOncePerSelection)
     c.addItems({"un", "deux", "trois"});  // the first item becomes current
     int clicks = 0;
     c.onClick = [&] { ++clicks; };
-    c.setCurrentIndex(1);  // by the program: a change, then none
-    c.setCurrentIndex(1);
+    c.setCurrentIndex(1), c.setCurrentIndex(1);  // by the program: a change, then none
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);  // on the closed list
     QApplication::sendEvent(&c, &down);
     EXPECT_EQ(std::pair(c.currentIndex(), clicks), std::pair(2, 2));
-    choisir(&c, 2);  // the current item again, then another one
-    choisir(&c, 0);
+    choisir(&c, 2), choisir(&c, 0);  // the current item again, then another one
     EXPECT_EQ(std::pair(c.currentIndex(), clicks), std::pair(0, 4));
-    c.setCurrentIndex(1);  // the same item picked right after a change by the program
-    choisir(&c, 1);
+    c.setCurrentIndex(1), choisir(&c, 1);  // the same item picked right after a change by the program
     c.clear();  // no item left: no click
     EXPECT_EQ(clicks, 6);
 }
