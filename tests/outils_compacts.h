@@ -104,12 +104,7 @@ inline void quand(std::function<bool()> condition, std::function<void()> action)
 // Pixels that the window shows of a control in a strong red (text too, whatever its smoothing).
 inline int pixels_rouges(QWidget* w)
 {
-    const QImage img = à_l_écran(w);
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += qRed(img.pixel(x, y)) > 200 && qGreen(img.pixel(x, y)) < 80 && qBlue(img.pixel(x, y)) < 80;
-    return n;
+    return pixels(w, [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; });
 }
 
 inline constexpr double un_pas = Form1::deux_pi / 4096;  // one sample of the period

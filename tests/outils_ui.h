@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -34,15 +35,6 @@ inline std::vector<Surface::Primitive> de_couleur(const std::vector<Surface::Pri
     return r;
 }
 
-// Sends a real mouse press or release to the centre of a control.
-inline void souris(QWidget* w, QEvent::Type type, Qt::MouseButton b = Qt::LeftButton)
-{
-    const QPointF p = QRectF(w->rect()).center();
-    QMouseEvent e(type, p, w->mapToGlobal(p), b, type == QEvent::MouseButtonPress ? b : Qt::NoButton,
-                  Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-}
-
 // Sends a real mouse event to a control, at the fractional point `p`. `b` is
 // the button pressed or released, `boutons` those held after the event.
 inline void souris_sur(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton b = Qt::NoButton,
@@ -50,6 +42,12 @@ inline void souris_sur(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton
 {
     QMouseEvent e(type, p, w->mapToGlobal(p), b, boutons, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);
+}
+
+// A real mouse press or release at the centre of a control.
+inline void souris(QWidget* w, QEvent::Type type, Qt::MouseButton b = Qt::LeftButton)
+{
+    souris_sur(w, type, QRectF(w->rect()).center(), b, type == QEvent::MouseButtonPress ? b : Qt::NoButton);
 }
 
 // The same sent to the window, which routes it as it routes the platform's
@@ -87,16 +85,17 @@ inline QImage à_l_écran(QWidget* w)
     return tout.copy(QRect(w->mapTo(fenêtre, QPoint(0, 0)), w->size()));
 }
 
-// Pixels of one colour that the window shows of a control.
-inline int pixels(QWidget* w, QRgb c)
+// Pixels that the window shows of a control in a colour that passes a test, or of one colour.
+inline int pixels(QWidget* w, const std::function<bool(QRgb)>& garder)
 {
     const QImage img = à_l_écran(w);
     int n = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            n += (img.pixel(x, y) & 0xFFFFFF) == (c & 0xFFFFFF);
+            n += garder(img.pixel(x, y));
     return n;
 }
+inline int pixels(QWidget* w, QRgb c) { return pixels(w, [c](QRgb p) { return (p & 0xFFFFFF) == (c & 0xFFFFFF); }); }
 
 // Place of a control in its container, in twips (15 a pixel), and the largest gap between two places' edges.
 inline QRect en_twips(const QWidget* w) { return {w->geometry().topLeft() * 15, w->geometry().size() * 15}; }

@@ -10,11 +10,16 @@ struct Animation : AvecFenêtre {
     void appuyer(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonPress); }
     void relâcher(QWidget* w = nullptr) { souris(w ? w : f->Command1, QEvent::MouseButtonRelease); }
 };
-// Released at frame 300, nothing happens until a press resumes it; then the whole period, nothing restarted or skipped.
+// Released at frame 300 (the frames so far on the screen), nothing happens until a press resumes it; then the whole
+// period, nothing restarted or skipped.
 TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod) {
     commun::periode[100] = 0.5;
     struct { double angle; long long passes; size_t traînée; } pause{};
+    int courbe_vue = -1, traînée_vue = -1;  // on the screen at the pause: part of the waveform and of the trail
     quand([&] { return f->position >= 300; }, [&] {
+        QCoreApplication::processEvents();
+        courbe_vue = pixels(f->Picture2, noir);
+        traînée_vue = pixels(f->Picture1, rose);
         relâcher();
         pause = {f->angle1, f->passes_animation, traînée().size()};
         segments(diagramme(), {{0, 0, std::cos(f->angle1), std::sin(f->angle1)}}, noir);  // the frame's vector
@@ -39,6 +44,9 @@ TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod
     EXPECT_EQ(std::tuple(courbe[0].kind, courbe[0].x1), std::tuple(Prim::Kind::Point, 0.0));
     EXPECT_NEAR(courbe[512].y2, std::sin(2048 * un_pas), 1e-9);
     EXPECT_NEAR(courbe.back().x2, Form1::deux_pi, 1e-9);
+    QCoreApplication::processEvents();  // and the rest of the waveform after it
+    EXPECT_TRUE(courbe_vue > 100 && traînée_vue > 100 && pixels(f->Picture2, noir) > courbe_vue + 100)
+        << courbe_vue << " " << traînée_vue;
 }
 // After an animation of rank 1 (its trail erased), a DC level alone: no vector, a flat line.
 TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine) {
@@ -114,15 +122,4 @@ TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
         for (Surface* s : {f->Picture1, f->Picture2})
             EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
     }
-}
-// Halfway through, the screen shows part of the waveform and the trail; the rest comes after.
-TEST_F(Animation, FramesReachTheScreen) {
-    int courbe = -1, trail = -1;
-    quand([this] { return f->angle1 > Form1::deux_pi / 2; }, [&] {
-        QCoreApplication::processEvents();
-        courbe = pixels(f->Picture2, noir), trail = pixels(f->Picture1, rose);
-    });
-    appuyer();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(courbe > 100 && trail > 100 && pixels(f->Picture2, noir) > courbe + 100) << courbe << " " << trail;
 }

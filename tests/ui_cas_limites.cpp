@@ -1,35 +1,19 @@
 // Edge cases a user meets at the ends of the controls: a drawing started past the period, a locale of another
-// separator, strips at their ends with negative or huge values, and the DC percentage after a change of signal.
+// separator, strips at their ends with negative or huge values, and a long drag to and fro.
 #include "tests/outils_compacts.h"
-#include "widgets/controls.h"
-
-#include <QLabel>
-#include <QLineEdit>
-
-#include <cmath>
 
 namespace {
 
-constexpr double pas = Form1::deux_pi / 4096;
-const QRgb bleu_clair = qRgb(128, 128, 255);
-
 using CasLimites = AvecFenêtre;
-
-// Sends a real mouse event at (x, y) in the units of a surface.
-void souris_à(Surface* s, QEvent::Type type, double x, double y)
-{
-    souris_sur(s, type, s->toPixels(x, y), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-               type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton);
-}
 
 // Pressed right of the period's end (the plot reaches x ≈ 6.38), then dragged left: every sample crossed is written,
 // from the end of the period on.
 TEST_F(CasLimites, ADrawingStartedPastTheEndWritesTheSamplesCrossed)
 {
     commun::periode.fill(0.25);
-    souris_à(f->Picture2, QEvent::MouseButtonPress, 6.37, 0.25);
+    souris_sur(f->Picture2, QEvent::MouseButtonPress, f->Picture2->toPixels(6.37, 0.25), Qt::LeftButton, Qt::LeftButton);
     ASSERT_GT(f->indice_précédent, 4096);
-    souris_à(f->Picture2, QEvent::MouseMove, 3000.5 * pas, -0.5);
+    souris_sur(f->Picture2, QEvent::MouseMove, f->Picture2->toPixels(3000.5 * un_pas, -0.5), Qt::NoButton, Qt::LeftButton);
     for (int i : {3000, 3500, 4095, 4096})
         EXPECT_EQ(commun::periode[i], double(-0.5f)) << i;
     EXPECT_EQ(std::tuple(commun::periode[2999], f->indice_précédent), std::tuple(0.25, 3000));
@@ -54,8 +38,8 @@ TEST_F(CasLimites, StripsAtTheirEndsWithNegativeAndHugeAmplitudes)
 {
     f->Amplit[3]->setText("-30");
     const double bas = f->bar[3]->scaleHeight();
-    souris_à(f->bar[3], QEvent::MouseButtonPress, 0, bas - 0.2);
-    souris_à(f->bar[3], QEvent::MouseButtonRelease, 0, bas - 0.2);
+    glisser(f->bar[3], QEvent::MouseButtonPress, bas - 0.2);
+    glisser(f->bar[3], QEvent::MouseButtonRelease, bas - 0.2);
     EXPECT_EQ(std::tuple(f->Amplit[3]->text(), commun::composantes[3].amplitude), std::tuple("0", 0.0));
     const QRect client = f->bar[5]->clientRect();
     for (const char* énorme : {"1e10", "1e30", "1e300"}) {
@@ -66,33 +50,17 @@ TEST_F(CasLimites, StripsAtTheirEndsWithNegativeAndHugeAmplitudes)
     }
 }
 
-// Every percentage is relative to the current fundamental, the DC one too, whatever the order of the writes: after
-// the triangle, the half-wave rectified sine's DC is 2/π of its fundamental; the full-wave one has no fundamental.
-TEST_F(CasLimites, TheDcPercentageFollowsTheFundamental)
-{
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    const struct { int signal; const char* continu; const char* fondamental; } cas[] = {
-        {3, "", "81.06"}, {6, "63,66%", "50"}, {3, "", "81.06"}, {7, "", "0"}, {6, "63,66%", "50"}};
-    for (const auto& [signal, continu, fondamental] : cas) {
-        choisir(f->Combo2, signal);
-        EXPECT_EQ(std::tuple(f->Label4[0]->text(), f->Amplit[1]->text()), std::tuple(continu, fondamental)) << signal;
-    }
-    f->Amplit[1]->setText("20");
-    EXPECT_EQ(f->Label4[0]->text(), "159,15%");
-    QLocale::setDefault(QLocale::c());
-}
-
 // A drag to and fro, 10,000 moves with swings of 1 to 30 samples at changing heights: the plot keeps at most 16,385
 // primitives (past 16,384 it keeps only the last of those that paint the same pixels), and the screen shows what a
 // fresh paint of what it keeps gives.
 TEST_F(CasLimites, ADragToAndFroKeepsThePlotBoundedAndOnScreen)
 {
     for (int i = 0; i <= 4096; ++i)
-        commun::periode[i] = std::sin(i * pas);
-    f->Picture2_MouseDown(1, 0, float(2000.5 * pas), 0.3f);
+        commun::periode[i] = std::sin(i * un_pas);
+    f->Picture2_MouseDown(1, 0, float(2000.5 * un_pas), 0.3f);
     std::size_t plus = 0;
     for (int k = 0; k < 10000; ++k) {
-        f->Picture2_MouseMove(1, 0, float((2000 + k % 2 * (1 + k / 2 % 30) + 0.5) * pas), float(0.3 + 0.2 * std::sin(k * 0.37)));
+        f->Picture2_MouseMove(1, 0, float((2000 + k % 2 * (1 + k / 2 % 30) + 0.5) * un_pas), float(0.3 + 0.2 * std::sin(k * 0.37)));
         plus = std::max(plus, f->Picture2->overlay().size());
         if (k % 50 == 0)
             QCoreApplication::processEvents();

@@ -1,4 +1,5 @@
 // The rank boxes, percentages, rank-count list, signal list and analysis, with real keys and locale.
+#include "app/nombres.h"
 #include "signal/transformation.h"
 #include "tests/outils_compacts.h"
 
@@ -139,12 +140,7 @@ static double échantillon(int indice, int i) {
     }
 }
 // A value as a box shows it: 2 decimals, halves to even, no trailing zeros, with the separator given.
-static QString montré(double v, QChar séparateur = '.') {
-    QString t = QString::number(std::nearbyint(v * 100) / 100 + 0.0, 'f', 2);
-    while (t.endsWith('0'))
-        t.chop(1);
-    return t.endsWith('.') ? t.chopped(1) : t.replace('.', séparateur);
-}
+static QString montré(double v, char séparateur = '.') { return QString::fromStdString(nombre_texte(arrondi(v, 2), séparateur)); }
 // Rank k is 2i·c(k), c the plain transform of samples 0 to 4095: its modulus the amplitude, its argument the signed phase;
 // the DC the mean. At most 0.2 % shows "0" and "0". Percentages in French; the waveform and the period redrawn.
 TEST_F(Saisie, EachSignalItsSamplesRanksPercentagesAndPlots) {
