@@ -7,7 +7,7 @@ namespace {
 using CasLimites = AvecFenêtre;
 
 // Pressed right of the period's end (the plot reaches x ≈ 6.38), then dragged left: every sample crossed is written,
-// from the end of the period on.
+// from the end of the period on; dragged on near the left edge, the vertical axis is mended.
 TEST_F(CasLimites, ADrawingStartedPastTheEndWritesTheSamplesCrossed)
 {
     commun::periode.fill(0.25);
@@ -17,6 +17,12 @@ TEST_F(CasLimites, ADrawingStartedPastTheEndWritesTheSamplesCrossed)
     for (int i : {3000, 3500, 4095, 4096})
         EXPECT_EQ(commun::periode[i], double(-0.5f)) << i;
     EXPECT_EQ(std::tuple(commun::periode[2999], f->indice_précédent), std::tuple(0.25, 3000));
+    // Within a radian of the left edge: the stub left of the vertical axis erased, the axis drawn again over the band.
+    souris_sur(f->Picture2, QEvent::MouseMove, f->Picture2->toPixels(0.5, 0.1), Qt::NoButton, Qt::LeftButton);
+    const double h = f->Picture2->scaleHeight() / 2;
+    const auto jaunes = de_couleur(courbes(), jaune);
+    const auto fonds = de_couleur(courbes(), f->Picture2->backColor().rgb());
+    EXPECT_EQ(std::tuple(xy(jaunes.back()), xy(fonds.back())), std::tuple(Segment{0, -h, 0, h}, Segment{-0.2, 0, 0, 0}));
 }
 
 // A locale whose decimal separator is neither a period nor a comma: the analysis writes "31٫83", the box ends up

@@ -1,5 +1,6 @@
 // At a device pixel ratio of 2 (a process of its own): lines 2 device pixels wide and crisp, pointers 64.
 #include "app/form1.h"
+#include "widgets/controls.h"
 #include "widgets/surface.h"
 
 #include <QApplication>
@@ -54,13 +55,13 @@ TEST(Echelle2, TraitsDUnPixelLogiqueSoitDeuxPixelsDePeripheriqueEtNets)
             << i << ": " << vert_par_colonne[i] << " " << jaune_par_rangée[i];
 }
 
-// The window's pointers (pencil, left and up arrows): 64 x 64 device pixels, finer than a 32 x 32 picture blown up,
+// The window's pointers (pencil on the plot and the trace buttons, left and up arrows): 64 x 64 device pixels, finer than a 32 x 32 picture blown up,
 // the hot spot (in device pixels) on the tip's ink, so that a press lands where the tip is seen.
 TEST(Echelle2, PointeursDe64PixelsDePeripherique)
 {
     const Form1 f;
     for (const auto& [curseur, pointe] : {std::pair{f.Picture2->cursor(), QPoint(1, 30)}, {f.bar[1]->cursor(), QPoint(2, 15)},
-                                         {f.bar_deg[1]->cursor(), QPoint(15, 2)}}) {
+                                         {f.bar_deg[1]->cursor(), QPoint(15, 2)}, {f.Command3[1]->cursor(), QPoint(1, 30)}}) {
         const QImage img = curseur.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
         EXPECT_EQ(std::tuple(img.size(), img.devicePixelRatio(), curseur.hotSpot()), std::tuple(QSize(64, 64), 2.0, 2 * pointe));
         EXPECT_GT(qAlpha(img.pixel(curseur.hotSpot())), 128) << pointe.x() << "," << pointe.y();
