@@ -49,6 +49,7 @@ TEST_F(Psim, FieldsNamesValidityOpeningAndResampling)
     const std::pair<std::string, std::vector<std::string>> cas[] = {
         {crlf, vo_iin}, {lf.substr(0, lf.size() - 1), vo_iin}, {crlf.substr(0, crlf.size() - 1), vo_iin},
         {"\xEF\xBB\xBF" + lf, vo_iin}, {"  Time V\xc3\xa9 Iin" + reste, vé_iin}, {"  Time V\xe9 Iin" + reste, vé_iin},
+        {"  Time I\xe2\x82\xbf\xe2\x80\x80 Iin" + reste, {"I\xe2\x82\xbf\xe2\x80\x80", "Iin"}},  // continuation bytes at their ends
         {"  Time Vo  Iin" + reste, {"Vo", "", "Iin"}}, {"  Time Vo Iin " + reste, {"Vo", "Iin", ""}},
         {"  Time \xc0\xaf\xed\xa0\x80 Iin" + reste, {"\xc3\x80\xc2\xaf\xc3\xad\xc2\xa0\xe2\x82\xac", "Iin"}},
         {"", refus}, {t + d + "\n", refus}, {t + d + " \n" + d + " \n", refus}, {t + d + "\n" + d.substr(14) + "\n", refus},
