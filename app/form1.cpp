@@ -91,6 +91,7 @@ Form1::Form1()
     }
     Form_Load();
     Form_Resize();
+    préparer_mesures();
 }
 
 Form1::~Form1() = default;

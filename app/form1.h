@@ -10,6 +10,9 @@
 #include <array>
 #include <cstdint>
 
+class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -181,7 +184,21 @@ public:
     // animation waits for events instead of spinning).
     long long passes_animation = 0;
 
+    // ---- measurement files (mesures/) -------------------------------------
+    // The "Ouvrir des mesures…" entry (Ctrl+O) and the drops, set up once by
+    // the constructor.
+    void préparer_mesures();
+    QAction* action_OuvrirMesures = nullptr;
+    // The file dialog, then the file chosen opened.
+    void choisir_mesures();
+    // Reads a file of measurements, shows "Choix de la période", and on "OK"
+    // analyses the chosen period. False, the window unchanged, when the file
+    // cannot be used or the choice is cancelled.
+    bool ouvrir_mesures(const QString& chemin);
+
 protected:
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dropEvent(QDropEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
     void showEvent(QShowEvent*) override;

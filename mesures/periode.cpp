@@ -77,8 +77,20 @@ double sommet(double a, double b, double c)
     return std::clamp(0.5 * (a - c) / d, -0.5, 0.5);
 }
 
-// The peak of the autocorrelation near lag `autour`, searched within ±`largeur`.
-double pic_près_de(const std::vector<double>& x, double autour, long largeur)
+// The autocorrelation between integer lags, linearly.
+double corrélation_entre(const std::vector<double>& x, double retard)
+{
+    const double k = std::floor(retard);
+    const double a = corrélation(x, static_cast<long>(k)), b = corrélation(x, static_cast<long>(k) + 1);
+    return a + (retard - k) * (b - a);
+}
+
+// The peak of the autocorrelation near lag `autour`, searched within
+// ±`largeur`: the highest integer lag, then the lag about which the
+// autocorrelation is symmetric at ±`demi` (it is, about each multiple of the
+// period), found between two integer lags. The parabola through the three
+// highest lags is the fallback for a peak too sharp for that.
+double pic_près_de(const std::vector<double>& x, double autour, long largeur, double demi)
 {
     const long centre = std::lround(autour);
     long meilleur = centre;
@@ -90,17 +102,30 @@ double pic_près_de(const std::vector<double>& x, double autour, long largeur)
             meilleur = k;
         }
     }
-    return static_cast<double>(meilleur) +
-           sommet(corrélation(x, meilleur - 1), valeur, corrélation(x, meilleur + 1));
+    const double h = std::max(1.0, std::round(demi));
+    const auto écart = [&](double k) { return corrélation_entre(x, k + h) - corrélation_entre(x, k - h); };
+    const double l = static_cast<double>(meilleur);
+    if (l - h - 1 >= 0 && l + h + 2 < static_cast<double>(x.size())) {
+        for (const double k : {l - 1, l}) {
+            const double a = écart(k), b = écart(k + 1);
+            if (a >= 0 && b <= 0 && a > b)
+                return k + a / (a - b);
+        }
+    }
+    return l + sommet(corrélation(x, meilleur - 1), valeur, corrélation(x, meilleur + 1));
 }
 
 // Refines a period (in samples of `x`) on lags of 2, 4, 8… periods up to `retard_max`.
 double affiner(const std::vector<double>& x, double période, double retard_max, long& multiple)
 {
     multiple = 1;
-    while (2 * multiple * période <= retard_max) {
+    while (période >= 1.0 && 2 * static_cast<double>(multiple) * période <= retard_max) {
+        const double plus_fine =
+            pic_près_de(x, 2.0 * static_cast<double>(multiple) * période, 3, période / 8) / (2.0 * static_cast<double>(multiple));
+        if (!(plus_fine >= 1.0))
+            break;
         multiple *= 2;
-        période = pic_près_de(x, static_cast<double>(multiple) * période, 3) / static_cast<double>(multiple);
+        période = plus_fine;
     }
     return période;
 }
@@ -157,14 +182,15 @@ double détecter_période(const Trace& trace)
             pic = k;
     if (pic == 0)
         return 0.0;
-    double période = static_cast<double>(pic) + sommet(r[pic - 1], r[pic], r[pic + 1]);
+    double période = pic_près_de(y, static_cast<double>(pic), 1, static_cast<double>(pic) / 8);
 
     long multiple = 1;
     période = affiner(y, période, static_cast<double>(retard_max), multiple);
     if (bloc > 1) {
         // Last, the longest lag on the whole column at full resolution.
         const double retard = période * static_cast<double>(bloc * static_cast<std::size_t>(multiple));
-        période = pic_près_de(x, retard, static_cast<long>(bloc) + 3) / static_cast<double>(multiple);
+        période = pic_près_de(x, retard, static_cast<long>(bloc) + 3, période * static_cast<double>(bloc) / 8) /
+                  static_cast<double>(multiple);
     }
     return période > 0.0 ? période * pas : 0.0;
 }
