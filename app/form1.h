@@ -10,9 +10,12 @@
 #include <array>
 #include <cstdint>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QScrollBar;
 class ClickComboBox;
 class PressButton;
@@ -61,6 +64,29 @@ public:
     // Draws one frame of the animation at `angle1`: vectors, trail segment
     // and the next step of the waveform.
     void image_animation(Chaîne& chaîne);
+
+    // ---- menu bar, above the designed client area ------------------------
+    // Other subsystems add their entries: in "&Fichier" before
+    // `séparateur_quitter`, in "&Outils" at the end.
+    QMenuBar* barre_menus = nullptr;
+    QMenu* menu_fichier = nullptr;
+    QMenu* menu_outils = nullptr;
+    QMenu* menu_aide = nullptr;
+    QAction* séparateur_quitter = nullptr;
+    QAction* action_quitter = nullptr;
+    QAction* action_à_propos = nullptr;
+    // The designed client area: every control below lies in it, placed in
+    // twips from its top left corner.
+    QWidget* zone_client = nullptr;
+    // Height of the menu bar, in pixels.
+    int hauteur_menus() const;
+
+    // Opens a file named on the command line, dropped on the window or chosen
+    // in a file dialog: a saved signal (*.sinuvia) or measurements. False,
+    // with the window unchanged, when the file cannot be opened.
+    bool ouvrir(const QString& chemin);
+    bool ouvrir_mesures(const QString& chemin);
+    bool ouvrir_signal(const QString& chemin);
 
     // ---- controls (object names are the designed names) -----------------
     QGroupBox* Frame2 = nullptr;   // "Animation:"
@@ -166,7 +192,8 @@ public:
     void Command2_Click();
     void Command5_Click();
 
-    // Outer size of the window (frame included) and client size, in twips.
+    // Outer size of the window (frame included, menu bar left out) and size
+    // of the designed client area, in twips.
     int largeur_extérieure() const;
     int hauteur_extérieure() const;
     int largeur_client() const;
@@ -199,6 +226,7 @@ private:
     // The hint line shows `texte`; the label is written only when it differs.
     void indiquer(const QString& texte);
     void construire_contrôles();
+    void construire_menus();
     void construire_colonne(int i);
     void relier_évènements();
     void dessiner_axes_picture1();
