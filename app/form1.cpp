@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QUndoStack>
 
 
 namespace {
@@ -94,9 +95,17 @@ Form1::Form1()
     }
     Form_Load();
     Form_Resize();
+    // The history starts from the window as it opens.
+    historique->clear();
+    état_stable = état_actuel();
+    montrer_historique();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The history empties itself as it goes, after the menus it names.
+    QObject::disconnect(historique, nullptr, this, nullptr);
+}
 
 void Form1::construire_contrôles()
 {
@@ -318,7 +327,7 @@ void Form1::Form_Load()
 
 void Form1::relier_évènements()
 {
-    Combo1->onClick = [this] { Combo1_Click(); };
+    Combo1->onClick = [this] { étape(QStringLiteral("le choix du nombre de rangs"), [this] { Combo1_Click(); }); };
     relier_défilement(VScroll1, [this] { VScroll1_Change(); }, [this] { VScroll1_Scroll(); });
     relier_défilement(HScroll1, [this] { HScroll1_Change(); }, [this] { HScroll1_Scroll(); });
     QObject::connect(HScroll2, &QScrollBar::valueChanged, this, [this] { HScroll2_Change(); });
@@ -334,4 +343,5 @@ void Form1::relier_évènements()
     relier_signaux();
     relier_glissement();
     relier_indications();
+    relier_historique();
 }

@@ -8,7 +8,10 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -17,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QScrollBar;
+class QUndoStack;
 class ClickComboBox;
 class PressButton;
 class QPushButton;
@@ -70,11 +74,14 @@ public:
     // `séparateur_quitter`, in "&Outils" at the end.
     QMenuBar* barre_menus = nullptr;
     QMenu* menu_fichier = nullptr;
+    QMenu* menu_édition = nullptr;
     QMenu* menu_outils = nullptr;
     QMenu* menu_aide = nullptr;
     QAction* séparateur_quitter = nullptr;
     QAction* action_quitter = nullptr;
     QAction* action_à_propos = nullptr;
+    QAction* action_annuler = nullptr;
+    QAction* action_rétablir = nullptr;
     // The designed client area: every control below lies in it, placed in
     // twips from its top left corner.
     QWidget* zone_client = nullptr;
@@ -87,6 +94,30 @@ public:
     bool ouvrir(const QString& chemin);
     bool ouvrir_mesures(const QString& chemin);
     bool ouvrir_signal(const QString& chemin);
+
+    // ---- undo and redo (edit/historique.cpp) ------------------------------
+    // What a user step changes: the box texts, the rank count and the signal
+    // shown by the lists, and the stored period (shared between the states
+    // that hold the same one).
+    struct État {
+        std::array<QString, nb_rangs + 1> amplitudes, phases;
+        int rangs = -1, signal = -1;
+        std::shared_ptr<const std::array<double, 4097>> periode;
+        bool operator==(const État& autre) const;
+    };
+    QUndoStack* historique = nullptr;
+    // A user step begins: the state it starts from is the one the last step
+    // left. A step already under way is ended first, unless `nom` is its
+    // own name (the same typing going on).
+    void début_étape(const QString& nom);
+    // The step ends: it joins the history when it changed the state.
+    void fin_étape();
+    // Runs `action` as one user step.
+    void étape(const QString& nom, const std::function<void()>& action);
+    État état_actuel() const;
+    // Writes a state back through the boxes, without running the lists'
+    // click handlers, and redraws once.
+    void rétablir_état(const État& état);
 
     // ---- controls (object names are the designed names) -----------------
     QGroupBox* Frame2 = nullptr;   // "Animation:"
@@ -233,6 +264,14 @@ private:
     void régler_hscroll1();
     void laisser_passer_évènements();
     void attendre_jusqu_à(double échéance);
+
+    void construire_historique();
+    void relier_historique();
+    void montrer_historique();
+    std::optional<QString> étape_en_cours;
+    État état_stable;
+    bool en_rétablissement = false;
+    int profondeur_étape = 0;
 
     // Set when the window closes: a running or paused animation ends at once.
     bool fermeture = false;

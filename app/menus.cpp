@@ -37,6 +37,8 @@ void Form1::construire_menus()
     action_à_propos->setObjectName(QStringLiteral("action_APropos"));
     action_à_propos->setMenuRole(QAction::AboutRole);
     QObject::connect(action_à_propos, &QAction::triggered, this, [this] { Command5_Click(); });
+
+    construire_historique();
 }
 
 int Form1::hauteur_menus() const
@@ -46,9 +48,15 @@ int Form1::hauteur_menus() const
 
 bool Form1::ouvrir(const QString& chemin)
 {
-    if (QFileInfo(chemin).suffix().compare(QStringLiteral("sinuvia"), Qt::CaseInsensitive) == 0)
-        return ouvrir_signal(chemin);
-    return ouvrir_mesures(chemin);
+    const QFileInfo fichier(chemin);
+    bool ouvert = false;
+    étape(QStringLiteral("l'ouverture de « %1 »").arg(fichier.fileName()), [&] {
+        if (fichier.suffix().compare(QStringLiteral("sinuvia"), Qt::CaseInsensitive) == 0)
+            ouvert = ouvrir_signal(chemin);
+        else
+            ouvert = ouvrir_mesures(chemin);
+    });
+    return ouvert;
 }
 
 // Defined by the measurements and saved-signals subsystems as they land.

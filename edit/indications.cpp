@@ -114,6 +114,6 @@ void Form1::relier_indications()
         if (std::exchange(*pressé, false) && b == 1 && dedans)
             Picture4_Click();
     };
-    QObject::connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    QObject::connect(Command2, &QPushButton::clicked, this, [this] { étape(QStringLiteral("RAZ"), [this] { Command2_Click(); }); });
     QObject::connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
 }

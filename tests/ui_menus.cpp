@@ -26,7 +26,7 @@ TEST_F(Menus, ThreeFrenchMenusAboveTheDesignedClientArea)
     QStringList titres;
     for (const QAction* a : f->barre_menus->actions())
         titres << a->text();
-    EXPECT_EQ(titres, QStringList({"&Fichier", "&Outils", "&Aide"}));
+    EXPECT_EQ(titres, QStringList({"&Fichier", "&Édition", "&Outils", "&Aide"}));
     EXPECT_EQ(entrées(f->menu_fichier).mid(entrées(f->menu_fichier).size() - 2), QStringList({"-", "&Quitter Ctrl+Q"}));
     EXPECT_EQ(entrées(f->menu_aide), QStringList({"À &propos… "}));
     const int m = f->barre_menus->height();
