@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QPointer>
 #include <QToolTip>
 #include <QUndoStack>
 
@@ -331,8 +332,16 @@ void Form1::relier_évènements()
     relier_défilement(VScroll1, [this] { VScroll1_Change(); }, [this] { VScroll1_Scroll(); });
     relier_défilement(HScroll1, [this] { HScroll1_Change(); }, [this] { HScroll1_Scroll(); });
     QObject::connect(HScroll2, &QScrollBar::valueChanged, this, [this] { HScroll2_Change(); });
-    Command1->onMouseDown = [this](int b, int s, float x, float y) { Command1_MouseDown(b, s, x, y); };
-    Command1->onMouseUp = [this](int b, int s, float x, float y) { Command1_MouseUp(b, s, x, y); };
+    Command1->onMouseDown = [this](int b, int s, float x, float y) {
+        const QPointer<Form1> garde(this);
+        Command1_MouseDown(b, s, x, y);
+        if (garde && position == 0)  // the animation is over
+            action_animation_continue->setChecked(false);
+    };
+    Command1->onMouseUp = [this](int b, int s, float x, float y) {
+        Command1_MouseUp(b, s, x, y);
+        action_animation_continue->setChecked(false);
+    };
     QObject::connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     for (int i = 0; i <= nb_rangs; ++i) {
         Command3[i]->onMouseDown = [this, i](int b, int s, float x, float y) { Command3_MouseDown(i, b, s, x, y); };

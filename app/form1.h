@@ -68,6 +68,9 @@ public:
     // Draws one frame of the animation at `angle1`: vectors, trail segment
     // and the next step of the waveform.
     void image_animation(Chaîne& chaîne);
+    // The animation as while "Animer" is held, from the menu, until it is
+    // chosen again (a pause), the animation ends or the button is released.
+    void animation_continue(bool marche);
 
     // ---- menu bar, above the designed client area ------------------------
     // Other subsystems add their entries: in "&Fichier" before
@@ -80,6 +83,7 @@ public:
     QAction* séparateur_quitter = nullptr;
     QAction* action_quitter = nullptr;
     QAction* action_à_propos = nullptr;
+    QAction* action_animation_continue = nullptr;  // checked while it runs
     QAction* action_annuler = nullptr;
     QAction* action_rétablir = nullptr;
     // The designed client area: every control below lies in it, placed in

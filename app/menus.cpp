@@ -30,6 +30,11 @@ void Form1::construire_menus()
 
     menu_outils = barre_menus->addMenu(QStringLiteral("&Outils"));
     menu_outils->setObjectName(QStringLiteral("menu_Outils"));
+    action_animation_continue = menu_outils->addAction(QStringLiteral("Animation &continue"));
+    action_animation_continue->setObjectName(QStringLiteral("action_AnimationContinue"));
+    action_animation_continue->setCheckable(true);
+    action_animation_continue->setShortcut(QKeySequence(Qt::Key_F5));
+    QObject::connect(action_animation_continue, &QAction::triggered, this, [this](bool marche) { animation_continue(marche); });
 
     menu_aide = barre_menus->addMenu(QStringLiteral("&Aide"));
     menu_aide->setObjectName(QStringLiteral("menu_Aide"));
