@@ -23,9 +23,10 @@ extern std::array<Composante, 2001> composantes;
 inline constexpr int nb_échantillons = 4096;
 extern std::array<double, nb_échantillons + 1> periode;
 
-// Where the stored period came from when it is a measurement: the file, the
-// column and its unit, and the scale (the period's largest absolute value,
-// by which it was divided); `échelle` 0 when the period is not a measurement.
+// Where the stored period comes from when it was opened from a measurement
+// file: the file, the column and its unit (UTF-8), and the scale (the largest
+// absolute value of the period, in the column's unit, by which its samples
+// were divided). A scale of 0: the period is not a measurement.
 struct Origine {
     std::string fichier, colonne, unité;
     double échelle = 0.0;

@@ -29,6 +29,6 @@ int main(int argc, char** argv)
     fenêtre.show();
     // A file named on the command line opens once the window is up, as a dropped one does.
     if (!commande.fichier.isEmpty())
-        QTimer::singleShot(0, &fenêtre, [&fenêtre, chemin = commande.fichier] { fenêtre.ouvrir_mesures(chemin); });
+        QTimer::singleShot(0, &fenêtre, [&fenêtre, chemin = commande.fichier] { fenêtre.ouvrir(chemin); });
     return app.exec();
 }

@@ -28,9 +28,17 @@ constexpr int colonnes_tracé = 600;
 const QRgb bleu_trace = qRgb(0, 0, 160), jaune_période = qRgb(255, 240, 120), jaune_pâle = qRgb(255, 250, 205),
            rouge_bord = qRgb(220, 0, 0);
 
+// Numbers in the locale's way, without grouping: they are typed back.
+QString en_texte(double valeur, int chiffres)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(valeur, 'g', chiffres);
+}
+
 QString en_ms(double secondes)
 {
-    return QLocale().toString(secondes * 1000.0, 'g', 8);
+    return en_texte(secondes * 1000.0, 8);
 }
 
 std::string nom_local(const QString& chemin)
@@ -153,7 +161,7 @@ bool ChoixPeriode::charger(QString& erreur)
     Colonnes->setCurrentRow(0);
     const bool sans_temps = !son_ && trace.temps.empty() && format_.pas == 0.0;
     Pas->setEnabled(sans_temps);
-    Pas->setText(sans_temps ? QLocale().toString(1) : en_ms(trace.pas_moyen()));
+    Pas->setText(sans_temps ? QStringLiteral("1") : en_ms(trace.pas_moyen()));
     détecter();
     return true;
 }
@@ -232,7 +240,7 @@ void ChoixPeriode::actualiser()
         }
     }
     const long n = valide ? mesures::nb_périodes(trace, début, période) : 0;
-    Fréquence->setText(valide ? QStringLiteral("soit %1 Hz").arg(QLocale().toString(1.0 / période, 'g', 6)) : QString());
+    Fréquence->setText(valide ? QStringLiteral("soit %1 Hz").arg(en_texte(1.0 / période, 6)) : QString());
     NbPériodes->setText(QStringLiteral("Périodes entières dans le fichier : %1").arg(n));
     Avertissement->setText(avertissement);
     OK->setEnabled(valide);

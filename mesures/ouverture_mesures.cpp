@@ -42,8 +42,7 @@ void Form1::préparer_mesures()
     action_OuvrirMesures = new QAction(QStringLiteral("&Ouvrir des mesures…"), this);
     action_OuvrirMesures->setObjectName(QStringLiteral("action_OuvrirMesures"));
     action_OuvrirMesures->setShortcut(QKeySequence::Open);
-    action_OuvrirMesures->setShortcutContext(Qt::WindowShortcut);
-    addAction(action_OuvrirMesures);
+    menu_fichier->insertAction(séparateur_quitter, action_OuvrirMesures);
     connect(action_OuvrirMesures, &QAction::triggered, this, [this] { choisir_mesures(); });
     setAcceptDrops(true);
 }
@@ -59,7 +58,7 @@ void Form1::choisir_mesures()
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return;
     dossier_mesures = d.directory().absolutePath();
-    ouvrir_mesures(d.selectedFiles().first());
+    ouvrir(d.selectedFiles().first());
 }
 
 bool Form1::ouvrir_mesures(const QString& chemin)
@@ -101,5 +100,5 @@ void Form1::dropEvent(QDropEvent* e)
         return;
     e->acceptProposedAction();
     // Opened once the drop is over, so that the source of the drag is not held by the dialog.
-    QTimer::singleShot(0, this, [this, chemin] { ouvrir_mesures(chemin); });
+    QTimer::singleShot(0, this, [this, chemin] { ouvrir(chemin); });
 }

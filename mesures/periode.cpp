@@ -56,18 +56,6 @@ std::vector<double> centrée(const Trace& trace)
     return x;
 }
 
-// The unbiased autocorrelation of `x` at an integer lag.
-double corrélation(const std::vector<double>& x, long retard)
-{
-    const long n = static_cast<long>(x.size());
-    if (retard < 0 || retard >= n)
-        return -1e300;
-    double s = 0.0;
-    for (long i = 0; i + retard < n; ++i)
-        s += x[static_cast<std::size_t>(i)] * x[static_cast<std::size_t>(i + retard)];
-    return s / static_cast<double>(n - retard);
-}
-
 // The vertex of the parabola through three values at -1, 0 and 1.
 double sommet(double a, double b, double c)
 {
@@ -77,42 +65,59 @@ double sommet(double a, double b, double c)
     return std::clamp(0.5 * (a - c) / d, -0.5, 0.5);
 }
 
-// The autocorrelation between integer lags, linearly.
-double corrélation_entre(const std::vector<double>& x, double retard)
+// The correlation of the first `fenêtre` samples with those `retard` later;
+// over whole periods, it is symmetric about each multiple of the period.
+double corrélation_fenêtre(const std::vector<double>& x, long retard, long fenêtre)
 {
-    const double k = std::floor(retard);
-    const double a = corrélation(x, static_cast<long>(k)), b = corrélation(x, static_cast<long>(k) + 1);
-    return a + (retard - k) * (b - a);
+    if (retard < 0 || retard + fenêtre > static_cast<long>(x.size()))
+        return -1e300;
+    double s = 0.0;
+    for (long i = 0; i < fenêtre; ++i)
+        s += x[static_cast<std::size_t>(i)] * x[static_cast<std::size_t>(i + retard)];
+    return s / static_cast<double>(fenêtre);
 }
 
-// The peak of the autocorrelation near lag `autour`, searched within
-// ±`largeur`: the highest integer lag, then the lag about which the
-// autocorrelation is symmetric at ±`demi` (it is, about each multiple of the
-// period), found between two integer lags. The parabola through the three
-// highest lags is the fallback for a peak too sharp for that.
-double pic_près_de(const std::vector<double>& x, double autour, long largeur, double demi)
+// The peak of the correlation near lag `autour`, searched within ±`largeur`,
+// for a period of about `période` samples: the highest integer lag, then the
+// lag about which the correlation at ±1/8 period is the same, found between
+// two integer lags. The correlation runs over a whole number of periods, so
+// that the ends of the window weigh the same at every lag. The parabola
+// through the three highest lags is the fallback for a peak too sharp.
+double pic_près_de(const std::vector<double>& x, double autour, long largeur, double période)
 {
+    const double h = std::max(1.0, std::round(période / 8));
+    const double plus_long = std::round(autour) + static_cast<double>(largeur) + h + 2;
+    const double reste = static_cast<double>(x.size()) - plus_long;
+    if (reste < 2)
+        return autour;
+    const double périodes = std::floor(reste / période);
+    const long fenêtre = static_cast<long>(périodes >= 1 ? std::round(périodes * période) : reste);
+    const auto r = [&](long k) { return corrélation_fenêtre(x, k, std::min(fenêtre, static_cast<long>(x.size()) - k)); };
     const long centre = std::lround(autour);
     long meilleur = centre;
     double valeur = -1e300;
     for (long k = centre - largeur; k <= centre + largeur; ++k) {
-        const double r = corrélation(x, k);
-        if (r > valeur) {
-            valeur = r;
+        const double v = r(k);
+        if (v > valeur) {
+            valeur = v;
             meilleur = k;
         }
     }
-    const double h = std::max(1.0, std::round(demi));
-    const auto écart = [&](double k) { return corrélation_entre(x, k + h) - corrélation_entre(x, k - h); };
+    const auto entre = [&](double k) {
+        const double b = std::floor(k);
+        const double u = r(static_cast<long>(b)), v = r(static_cast<long>(b) + 1);
+        return u + (k - b) * (v - u);
+    };
+    const auto écart = [&](double k) { return entre(k + h) - entre(k - h); };
     const double l = static_cast<double>(meilleur);
-    if (l - h - 1 >= 0 && l + h + 2 < static_cast<double>(x.size())) {
+    if (l - h - 1 >= 0) {
         for (const double k : {l - 1, l}) {
             const double a = écart(k), b = écart(k + 1);
             if (a >= 0 && b <= 0 && a > b)
                 return k + a / (a - b);
         }
     }
-    return l + sommet(corrélation(x, meilleur - 1), valeur, corrélation(x, meilleur + 1));
+    return l + sommet(r(meilleur - 1), valeur, r(meilleur + 1));
 }
 
 // Refines a period (in samples of `x`) on lags of 2, 4, 8… periods up to `retard_max`.
@@ -121,7 +126,7 @@ double affiner(const std::vector<double>& x, double période, double retard_max,
     multiple = 1;
     while (période >= 1.0 && 2 * static_cast<double>(multiple) * période <= retard_max) {
         const double plus_fine =
-            pic_près_de(x, 2.0 * static_cast<double>(multiple) * période, 3, période / 8) / (2.0 * static_cast<double>(multiple));
+            pic_près_de(x, 2.0 * static_cast<double>(multiple) * période, 3, période) / (2.0 * static_cast<double>(multiple));
         if (!(plus_fine >= 1.0))
             break;
         multiple *= 2;
@@ -182,14 +187,14 @@ double détecter_période(const Trace& trace)
             pic = k;
     if (pic == 0)
         return 0.0;
-    double période = pic_près_de(y, static_cast<double>(pic), 1, static_cast<double>(pic) / 8);
+    double période = pic_près_de(y, static_cast<double>(pic), 1, static_cast<double>(pic));
 
     long multiple = 1;
     période = affiner(y, période, static_cast<double>(retard_max), multiple);
     if (bloc > 1) {
         // Last, the longest lag on the whole column at full resolution.
         const double retard = période * static_cast<double>(bloc * static_cast<std::size_t>(multiple));
-        période = pic_près_de(x, retard, static_cast<long>(bloc) + 3, période * static_cast<double>(bloc) / 8) /
+        période = pic_près_de(x, retard, static_cast<long>(bloc) + 3, période * static_cast<double>(bloc)) /
                   static_cast<double>(multiple);
     }
     return période > 0.0 ? période * pas : 0.0;

@@ -5,9 +5,10 @@
 // Detection: the column with its mean removed, reduced by block means to at
 // most 32,768 points, gives its autocorrelation through an FFT; the period is
 // the first peak (at lags up to two thirds of the column) that reaches 85 %
-// of the highest one. The autocorrelation of a periodic column is symmetric
-// about each multiple of the period: the peak is refined between samples as
-// the lag about which the autocorrelation at ±1/8 period is the same. It is
+// of the highest one. The correlation of a periodic column with itself, over
+// a whole number of periods, is symmetric about each multiple of the period:
+// the peak is refined between samples as the lag about which the
+// correlation at ±1/8 period is the same. It is
 // refined again on lags of 2, 4, 8… periods, as far as the column allows, and
 // last on the whole column at full resolution, so that the error of a lag is
 // divided by the number of periods it spans.

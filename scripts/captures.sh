@@ -19,13 +19,15 @@ capture() {  # scale, output file
     QT_SCALE_FACTOR=$s "$build/sinuvia" &
     local pid=$!
     sleep 3
-    # No window manager: the window's client area is at the top-left corner.
-    xdotool mousemove $((428 * s)) $((21 * s)) click 1; sleep 0.7   # the signal list
+    # No window manager: the window is at the top-left corner, its menu bar
+    # (17 pixels at scale 1) above the designed client area.
+    local m=$((17 * s))
+    xdotool mousemove $((428 * s)) $((21 * s + m)) click 1; sleep 0.7   # the signal list
     xdotool key Down Down Return; sleep 1                           # "Signal carré"
-    xdotool mousemove $((176 * s)) $((340 * s)) mousedown 1; sleep 0.3
-    xdotool mousemove $((176 * s)) $((350 * s)); sleep 0.3
-    xdotool mousemove $((176 * s)) $((362 * s)); sleep 0.8           # rank 3 dragged
-    import -window root -crop "$((802 * s))x$((463 * s))+0+0" +repage "$2"
+    xdotool mousemove $((176 * s)) $((340 * s + m)) mousedown 1; sleep 0.3
+    xdotool mousemove $((176 * s)) $((350 * s + m)); sleep 0.3
+    xdotool mousemove $((176 * s)) $((362 * s + m)); sleep 0.8           # rank 3 dragged
+    import -window root -crop "$((802 * s))x$((463 * s + m))+0+0" +repage "$2"
     xdotool mouseup 1
     kill "$pid"
 }

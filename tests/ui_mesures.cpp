@@ -24,7 +24,7 @@ struct Mesures : AvecFenêtre {
             std::replace(l, l + n, '.', ',');
             csv += l;
         }
-        écrire("capture.csv", csv), écrire("vide.csv", ""), écrire("court.txt", "0 1\n1 2\n2 1\n3 0\n4 1\n5 2\n6 1\n7 0\n8 1\n");
+        écrire("capture.csv", csv), écrire("vide.csv", ""), écrire("court.txt", "1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
     QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
@@ -56,8 +56,8 @@ TEST_F(Mesures, DialogDrivenThroughItsControls)
         EXPECT_FALSE(ouvrir("capture.csv", [&](ChoixPeriode* d) {
             EXPECT_EQ(std::tuple(d->windowTitle(), d->objectName(), textes(d->Colonnes), d->Colonnes->currentRow(), d->Pas->isEnabled()),
                       std::tuple(QString("Choix de la période"), QString("ChoixPeriode"), QStringList{"CH1 (V)", "CH2 (A)"}, 0, false));
-            EXPECT_NEAR(nombre(d->Période->text()), 20.0, 0.02);
-            EXPECT_NEAR(nombre(d->Fréquence->text().section(' ', 1, 1)), 50.0, 0.05);
+            EXPECT_NEAR(nombre(d->Période->text()), 20.0, 0.002);
+            EXPECT_NEAR(nombre(d->Fréquence->text().section(' ', 1, 1)), 50.0, 0.005);
             const double début = nombre(d->Début->text());  // a rising crossing of the mean: sin θ = 0 at 0, 20… ms
             EXPECT_NEAR(std::remainder(début, 20.0), 0.0, 0.1) << début;
             EXPECT_LE(début + 20, 199.98);
@@ -109,7 +109,7 @@ TEST_F(Mesures, BadFilesAndFewPoints)
     choisir(f->Combo2, 2);
     const auto avant = rangs_affichés(*f);
     QString message;
-    for (const QString& nom : {"vide.csv", "absent.csv", "."}) {
+    for (const QString nom : {"vide.csv", "absent.csv", "."}) {
         dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); });
         EXPECT_FALSE(ouvrir(nom, [](ChoixPeriode*) {}));
         EXPECT_EQ(std::tuple(montré, message.startsWith("Ouvrir des mesures|"), rangs_affichés(*f) == avant), std::tuple(false, true, true)) << nom.toStdString();
@@ -137,10 +137,13 @@ TEST_F(Mesures, MenuEntryAndDrop)
     for (int fois = 0; fois < 2; ++fois) {
         montré = false;
         QString dossier_montré;
-        dans_la_fenêtre_modale<QFileDialog>([&](QFileDialog* d) {
+        quand([] { return dynamic_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; }, [&] {
+            auto* d = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
             filtres = d->nameFilters(), dossier_montré = d->directory().absolutePath();
-            dans_la_fenêtre_modale<ChoixPeriode>([&](ChoixPeriode* c) { montré = true, c->OK->click(); });
-            d->selectFile(chemin("capture.csv")), static_cast<QDialog*>(d)->accept();
+            quand([] { return dynamic_cast<ChoixPeriode*>(QApplication::activeModalWidget()) != nullptr; },
+                  [&] { montré = true, dynamic_cast<ChoixPeriode*>(QApplication::activeModalWidget())->OK->click(); });
+            d->selectFile(chemin("capture.csv"));
+            QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
         });
         a->trigger();
         EXPECT_EQ(std::pair(montré, dossier_montré == dossier.path()), std::pair(true, fois == 1));
@@ -155,7 +158,8 @@ TEST_F(Mesures, MenuEntryAndDrop)
     QApplication::sendEvent(f.get(), &entrée);
     EXPECT_TRUE(entrée.isAccepted());
     QDropEvent dépôt(QPointF(10, 10), Qt::CopyAction, &données, Qt::LeftButton, Qt::NoModifier);
-    dans_la_fenêtre_modale<ChoixPeriode>([&](ChoixPeriode* c) { montré = true, c->Annuler->click(); });
+    quand([] { return dynamic_cast<ChoixPeriode*>(QApplication::activeModalWidget()) != nullptr; },
+          [&] { montré = true, dynamic_cast<ChoixPeriode*>(QApplication::activeModalWidget())->Annuler->click(); });
     QApplication::sendEvent(f.get(), &dépôt);
     for (int i = 0; i < 3 && !montré; ++i)
         QApplication::processEvents();
