@@ -9,7 +9,7 @@
 #include <fstream>
 #include <random>
 namespace {
-struct Mesures : AvecFenêtre {
+struct OuvrirMesures : AvecFenêtre {
     void SetUp() override
     {
         QLocale::setDefault(QLocale::French), AvecFenêtre::SetUp();
@@ -43,7 +43,7 @@ struct Mesures : AvecFenêtre {
 
 // The capture's columns, its detected period and start; a start typed in French moves the highlighted period; a column
 // picked with the mouse; "Annuler", Escape and the close button change nothing; OK analyses the period, averaged or not.
-TEST_F(Mesures, DialogDrivenThroughItsControls)
+TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
 {
     choisir(f->Combo2, 2);  // the square of the list
     const auto avant = rangs_affichés(*f);
@@ -104,7 +104,7 @@ TEST_F(Mesures, DialogDrivenThroughItsControls)
 
 // Bad files get a message and no dialog, the window unchanged; a period of few points proposes fewer ranks; a file with no
 // time asks for the sample interval.
-TEST_F(Mesures, BadFilesAndFewPoints)
+TEST_F(OuvrirMesures, BadFilesAndFewPoints)
 {
     choisir(f->Combo2, 2);
     const auto avant = rangs_affichés(*f);
@@ -128,7 +128,7 @@ TEST_F(Mesures, BadFilesAndFewPoints)
 
 // The "Fichier" entry (Ctrl+O) opens the file dialog on its filters and in the last folder; a file dropped on the window
 // opens the same way.
-TEST_F(Mesures, MenuEntryAndDrop)
+TEST_F(OuvrirMesures, MenuEntryAndDrop)
 {
     QAction* a = f->findChild<QAction*>("action_OuvrirMesures");
     ASSERT_NE(a, nullptr);
