@@ -486,8 +486,6 @@ double pas_de_réglage(std::string_view ligne)
         return {Erreur::aucune_ligne, 0};
     if (trace.valeurs.size() == 1)
         return {Erreur::une_seule_ligne, 0};
-    if (ct >= 0)
-        trace.t0 = trace.temps.front();
     return {};
 }
 

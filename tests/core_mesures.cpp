@@ -67,7 +67,7 @@ TEST_F(Mesures, SeparatorsDecimalMarksSettingsHeadersAndTimes)
         {"\xEF\xBB\xBFTemps;Tension (V)\r\n0;1,5\r\n0,001;2,5\r\n0,002;-3\r\n", ';', ',', {"Tension"}, {"V"}, 0,
          {1.5, 2.5, -3}, {0, .001, .002}, 0},
         {"Temps;Intensit\xe9 (mA)\n0;1\n1;2\n2;3\n", ';', '.', {"Intensit\xc3\xa9"}, {"mA"}, 0, {1, 2, 3}, {0, 1, 2}, 0},
-        {"Oscilloscope XYZ\nSample Interval: 0,5 ms\n\n1,5\t2\n-1\t3,25\n2\t4\n", ' ', ',', {"Colonne 1", "Colonne 2"},
+        {"Oscilloscope XYZ\nBandwidth: 20 MHz\nSample Interval: 0,5 ms\n\n1,5\t2\n-1\t3,25\n2\t4\n", ' ', ',', {"Colonne 1", "Colonne 2"},
          {"", ""}, 1, {2, 3.25, 4}, {}, 5e-4},
         {"Sample rate = 10 kHz\n  1.5  2\n  -1 -3\n 2 4\n", ' ', '.', {"Colonne 1", "Colonne 2"}, {"", ""}, 0,
          {1.5, -1, 2}, {}, 1e-4},
@@ -76,6 +76,8 @@ TEST_F(Mesures, SeparatorsDecimalMarksSettingsHeadersAndTimes)
          {0, 2e-3, 4e-3}, 0},
         {"CH1,Time\n5,0\n6,1\n4,2\n", ',', '.', {"CH1"}, {""}, 0, {5, 6, 4}, {0, 1, 2}, 0},
         {"time\tV(n001)\tI(R1)\n0\t1\t2\n1\t3\t4\n", ' ', '.', {"V(n001)", "I(R1)"}, {"", ""}, 0, {1, 3}, {0, 1}, 0},
+        {"Temps (s)\tCourant d'entr\xc3\xa9\x65 (A)\n0\t1\n1\t3\n", ' ', '.', {"Courant d'entr\xc3\xa9\x65"}, {"A"}, 0, {1, 3}, {0, 1}, 0},
+        {"t  v1 v2\n0 1 2\n1 3 4\n", ' ', '.', {"v1", "v2"}, {"", ""}, 1, {2, 4}, {0, 1}, 0},
         {"X,CH1,\n\"0\",\"1\",\n1,+2,\n", ',', '.', {"CH1"}, {""}, 0, {1, 2}, {0, 1}, 0},
     };
     for (const Cas& c : cas) {
@@ -114,6 +116,10 @@ TEST_F(Mesures, BadInput)
         EXPECT_EQ(std::pair(e.erreur, e.ligne), std::pair(attendu.erreur, attendu.ligne)) << contenu;
         EXPECT_FALSE(message(e, "f.csv").empty());
     }
+    texte::Format f0;
+    Trace t0;
+    EXPECT_EQ(std::pair(ouvrir("t;a;b\n0;1;2\n1;2;3\n", f0, t0, 2).erreur, ouvrir("t;a;b\n0;1;2\n1;2;3\n", f0, t0, -1).erreur),
+              std::pair(colonne, colonne));
     const std::string fifo = dossier / "fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     texte::Format f;

@@ -13,14 +13,15 @@ struct OuvrirMesures : AvecFenêtre {
     void SetUp() override
     {
         QLocale::setDefault(QLocale::French), AvecFenêtre::SetUp();
-        // 10 periods of 20 ms, 1,000 points each, from 0: CH1 a noisy sine with an offset, CH2 a square wave.
+        // 10 periods of 20 ms, 1,000 points each, from 0: CH1 a noisy sine with an offset, CH2 a square wave, slightly noisy.
         std::string csv = "Oscilloscope;X\nTemps (s);CH1 (V);CH2 (A)\n";
         std::mt19937 aléa(3);
         std::normal_distribution<double> bruit(0, 0.01);
         for (int i = 0; i < 10000; ++i) {
             const double θ = 2 * M_PI * i / 1000;
             char l[96];
-            const int n = std::snprintf(l, sizeof l, "%.6f;%.5f;%d\n", i * 2e-5, 0.5 + std::sin(θ) + bruit(aléa), std::sin(θ + 0.5) >= 0 ? 2 : -2);
+            const double ch1 = 0.5 + std::sin(θ) + bruit(aléa), ch2 = (std::sin(θ + 0.5) >= 0 ? 2 : -2) + bruit(aléa) / 20;
+            const int n = std::snprintf(l, sizeof l, "%.6f;%.5f;%.5f\n", i * 2e-5, ch1, ch2);
             std::replace(l, l + n, '.', ',');
             csv += l;
         }
@@ -69,6 +70,12 @@ TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
             EXPECT_EQ(d->NbPériodes->text(), "Périodes entières dans le fichier : 9");
             QCoreApplication::processEvents();
             EXPECT_GT(pixels(d->Tracé, qRgb(255, 240, 120)), 1000);
+            // The whole column, its 10,000 points reduced to the plot's width, drawn across the plot.
+            const auto traits = de_couleur(d->Tracé->persistentLayer(), qRgb(0, 0, 160));
+            const auto [gauche, droite] = std::minmax_element(traits.begin(), traits.end(), [](const Prim& a, const Prim& b) { return a.x1 < b.x1; });
+            EXPECT_EQ(std::tuple(traits.size() > 600 && traits.size() < 1300, gauche->x1 >= 0, gauche->x1 < 0.001, droite->x1 > 0.199, droite->x1 <= 0.19998),
+                      std::tuple(true, true, true, true, true));
+            EXPECT_GT(pixels(d->Tracé, qRgb(0, 0, 160)), 600);
             taper(d->Début, "190");
             EXPECT_EQ(std::pair(d->OK->isEnabled(), d->Avertissement->text().startsWith("La période sort du fichier")), std::pair(false, true));
             fermer(d);
@@ -82,20 +89,32 @@ TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
         EXPECT_TRUE(ouvrir("capture.csv", [&](ChoixPeriode* d) {
             cliquer(d->Colonnes, "CH2 (A)");
             taper(d->Début, "5,25");
-            if (moyenne)
-                souris(d->Moyenner, QEvent::MouseButtonPress), souris(d->Moyenner, QEvent::MouseButtonRelease);
+            if (moyenne)  // a click on the box
+                for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                    souris_sur(d->Moyenner, type, QPointF(8, d->Moyenner->height() / 2), Qt::LeftButton,
+                               type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton);
+            EXPECT_EQ(d->Moyenner->isChecked(), moyenne);
             trace = d->trace;
+            // The periods averaged, from the start to the last whole one, highlighted in a paler yellow.
+            const auto pâles = de_couleur(d->Tracé->persistentLayer(), qRgb(255, 250, 205));
+            ASSERT_EQ(pâles.size(), moyenne ? 1u : 0u);
+            if (moyenne) {
+                EXPECT_NEAR(pâles[0].x2, 0.00525 + 9 * nombre(d->Période->text()) / 1000, 1e-9);
+            }
             d->OK->click();
         }));
         const double T = mesures::détecter_période(trace);
         std::array<double, 4097> attendue;
         const double échelle = mesures::rééchantillonner(trace, 0.00525, T, moyenne ? 9 : 1, attendue);
-        double pire = 0;
+        std::array<double, 4097> autre;  // averaged when it was not, or the reverse
+        mesures::rééchantillonner(trace, 0.00525, T, moyenne ? 1 : 9, autre);
+        double pire = 0, écart_autre = 0;
         for (int j = 0; j <= 4096; ++j)
-            pire = std::max(pire, std::abs(commun::periode[j] - attendue[j]));
-        EXPECT_EQ(std::tuple(pire < 1e-3, commun::origine.colonne, commun::origine.unité, commun::origine.échelle, f->Combo1->currentText()),
-                  std::tuple(true, "CH2", "A", échelle, "50"));
-        EXPECT_NEAR(valeur_de(f->Amplit[1]->text()), 50 * 400 / M_PI / 50, 0.1);  // a square wave's fundamental, in percent of its peak
+            pire = std::max(pire, std::abs(commun::periode[j] - attendue[j])), écart_autre = std::max(écart_autre, std::abs(commun::periode[j] - autre[j]));
+        EXPECT_GT(écart_autre, 3e-4);
+        EXPECT_EQ(std::tuple(pire < 1e-3, commun::origine.colonne, commun::origine.unité, std::abs(commun::origine.échelle - échelle) < 1e-3, f->Combo1->currentText()),
+                  std::tuple(true, "CH2", "A", true, "50"));
+        EXPECT_NEAR(valeur_de(f->Amplit[1]->text()), 400 / M_PI, 0.3);  // a square wave's fundamental, in percent of its peak
         EXPECT_EQ(std::pair(f->Amplit[2]->text(), valeur_de(f->Amplit[3]->text()) > 40), std::pair(QString("0"), true));
         // Its phase: the square rises at -0.5 rad, 5.25 ms (0.2625 turn) before the start.
         EXPECT_NEAR(valeur_de(f->déphas[1]->text()), std::remainder(0.5 * 180 / M_PI + 0.2625 * 360, 360.0), 0.2);
