@@ -353,4 +353,5 @@ void Form1::relier_évènements()
     relier_glissement();
     relier_indications();
     relier_historique();
+    relier_accessibilité();
 }

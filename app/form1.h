@@ -269,6 +269,12 @@ private:
     void laisser_passer_évènements();
     void attendre_jusqu_à(double échéance);
 
+    // Keyboard, wheel, screen readers and popups (edit/accessibilite.cpp).
+    void relier_accessibilité();
+    void montrer_colonne(int i);
+    bool touche_bande(int i, bool phase, int touche);
+    int reste_molette = 0;
+
     void construire_historique();
     void relier_historique();
     void montrer_historique();
