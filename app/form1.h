@@ -27,6 +27,7 @@ class QPushButton;
 class Shape;
 class Surface;
 class Form2;
+class Écoute;
 
 class Form1 : public QWidget {
 public:
@@ -84,6 +85,8 @@ public:
     QAction* action_quitter = nullptr;
     QAction* action_à_propos = nullptr;
     QAction* action_animation_continue = nullptr;  // checked while it runs
+    QAction* action_écouter = nullptr;       // checked while the sound plays
+    QAction* action_exporter_son = nullptr;
     QAction* action_annuler = nullptr;
     QAction* action_rétablir = nullptr;
     // The designed client area: every control below lies in it, placed in
@@ -122,6 +125,9 @@ public:
     // Writes a state back through the boxes, without running the lists'
     // click handlers, and redraws once.
     void rétablir_état(const État& état);
+
+    // ---- the sound of the harmonics (son/ecoute.cpp) ----------------------
+    Écoute* écoute = nullptr;
 
     // ---- controls (object names are the designed names) -----------------
     QGroupBox* Frame2 = nullptr;   // "Animation:"
@@ -276,6 +282,7 @@ private:
     int reste_molette = 0;
 
     void construire_historique();
+    void construire_écoute();
     void relier_historique();
     void montrer_historique();
     std::optional<QString> étape_en_cours;
