@@ -20,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QScrollBar;
+class QTextBrowser;
 class QUndoStack;
 class ClickComboBox;
 class PressButton;
@@ -84,6 +85,10 @@ public:
     QAction* séparateur_quitter = nullptr;
     QAction* action_quitter = nullptr;
     QAction* action_à_propos = nullptr;
+    QAction* action_guide = nullptr;
+    // The guide's window, opened by "Guide d'utilisation" (app/guide.cpp).
+    QTextBrowser* guide = nullptr;
+    void ouvrir_guide();
     QAction* action_animation_continue = nullptr;  // checked while it runs
     QAction* action_écouter = nullptr;       // checked while the sound plays
     QAction* action_exporter_son = nullptr;
@@ -283,6 +288,7 @@ private:
 
     void construire_historique();
     void construire_écoute();
+    void construire_aide();
     void relier_historique();
     void montrer_historique();
     std::optional<QString> étape_en_cours;

@@ -46,6 +46,7 @@ void Form1::construire_menus()
 
     construire_historique();
     construire_écoute();
+    construire_aide();
 }
 
 int Form1::hauteur_menus() const
