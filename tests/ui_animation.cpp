@@ -1,6 +1,5 @@
 // The animation driven by real presses and releases of its button.
 #include "tests/outils_compacts.h"
-
 struct Animation : AvecFenêtre {
     void SetUp() override {
         AvecFenêtre::SetUp();

@@ -2,9 +2,6 @@
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
 #include "tests/outils_import.h"
-#include "widgets/controls.h"
-#include <QtWidgets>
-#include <cmath>
 #include <fstream>
 namespace {
 struct Liste : AvecFenêtre {
@@ -39,7 +36,6 @@ struct Liste : AvecFenêtre {
     QTemporaryDir dossier;
     QString message;
 };
-
 // The square re-picked after edits is analysed again; the dialog closed in any way keeps the ranks and clears the period.
 // Its lists in order; interpolated and decimated imports; shown again as it was left; a drive or folder change forgets
 // the columns; unreadable files keep the dialog open; it goes with the main window.

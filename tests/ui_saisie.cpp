@@ -2,13 +2,9 @@
 #include "app/nombres.h"
 #include "signal/transformation.h"
 #include "tests/outils_compacts.h"
-
-#include <QApplication>
-#include <QMessageBox>
-
+#include <complex>
 constexpr double pi_ = 3.141592654;
 using Saisie = AvecFenêtre;
-
 // Typed or pasted: the box, the value, the bar, the phase's line. The count clears the ranks above it and redraws. In
 // French: percentages, the DC's and rank 50's following the fundamental; a fundamental at 0 storing 0.01, no label.
 TEST_F(Saisie, EntriesRankCountAndPercentages) {
@@ -113,11 +109,9 @@ TEST(Transformation, ErrorBox) {
     for (int n : {0, 1, 3, 4095, -4096}) {
         std::vector<double> entrée(4096, 1.0), sortie(4096, 9.0);
         QString vu;
-        QTimer::singleShot(0, [&] {
-            if (auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                vu = boîte->windowTitle() + " | " + boîte->text() + " | " + QString::number(boîte->buttons().size());
-                boîte->accept();
-            }
+        dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* boîte) {
+            vu = boîte->windowTitle() + " | " + boîte->text() + " | " + QString::number(boîte->buttons().size());
+            boîte->accept();
         });
         EXPECT_FALSE(transformer(nullptr, n, entrée, entrée, sortie, sortie, false));
         EXPECT_EQ(std::pair(vu, sortie), std::pair(QString("Error! | Error in procedure Fourier:\r\n NumSamples is %1, which is "
