@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <ranges>
 using Prim = Surface::Primitive;
 using Segment = std::array<double, 4>;  // x1, y1, x2, y2
 inline const QRgb noir = qRgb(0, 0, 0), rouge = qRgb(255, 0, 0), magenta = qRgb(255, 0, 255),
@@ -107,10 +108,7 @@ inline bool noir_à_l_écran(Surface* s, double x, double y)
     QCoreApplication::processEvents();
     const QImage img = à_l_écran(s);
     const QPoint p = s->toPixels(x, y).toPoint();
-    for (int dy = -2; dy <= 2; ++dy)
-        if (img.pixel(p + QPoint(0, dy)) == noir)
-            return true;
-    return false;
+    return std::ranges::any_of(std::views::iota(-2, 3), [&](int dy) { return img.pixel(p + QPoint(0, dy)) == noir; });
 }
 // A real mouse event at a position of a strip in its user units, mid-strip the other way.
 inline void glisser(Surface* s, QEvent::Type t, double v, Qt::MouseButton b = Qt::LeftButton, Qt::MouseButtons boutons = Qt::LeftButton)

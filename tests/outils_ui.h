@@ -12,9 +12,7 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 inline std::vector<Surface::Primitive> de_couleur(const std::vector<Surface::Primitive>& couche, QRgb c)
 {
     std::vector<Surface::Primitive> r;
-    for (const Surface::Primitive& p : couche)
-        if (p.color == c)
-            r.push_back(p);
+    std::ranges::copy_if(couche, std::back_inserter(r), [c](const Surface::Primitive& p) { return p.color == c; });
     return r;
 }
 // Sends a real mouse event to a control, at the fractional point `p`. `b` is
