@@ -88,6 +88,7 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
                              s->overlay().size() - de_couleur(s->overlay(), noir).size()),
                   std::tuple(2u, 2u, Segment{0, 1, 0, -1}, horizontal, false, QColor(noir), 0u));
     }
+    EXPECT_EQ(de_couleur(courbes(), noir).size(), 1024u);  // the waveform redrawn at the new scale
     souris_sur(b, QEvent::MouseMove, pouce, Qt::NoButton, Qt::LeftButton), souris_sur(b, QEvent::MouseButtonRelease, pouce, Qt::LeftButton);
     EXPECT_EQ(std::pair(b->value(), de_couleur(courbes(), magenta).size()), std::pair(1, std::size_t{4091}));
     // Minimized, nothing is done; restored, laid out and redrawn: the trail of an animation gone.
