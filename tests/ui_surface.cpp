@@ -1,3 +1,4 @@
+// The drawing surface on its own: its scales and shapes, the mouse, hostile coordinates, and what reaches the screen.
 #include "tests/outils_compacts.h"
 #include <limits>
 namespace {
@@ -19,23 +20,6 @@ struct SurfaceTest : ::testing::Test {
     }
 };
 }  // namespace
-TEST_F(SurfaceTest, LayersFollowTheClearAndRefreshRules)
-{
-    for (int i = 0; i < 4; ++i) {  // persistent drawing on or off, cls or refresh: only a persistent cls erases that layer
-        const bool persistent = i & 1, cls = i & 2;
-        s.setAutoRedraw(true);
-        s.cls();
-        s.line(-1, 0, 1, 0, QColor(jaune));  // persistent: row 52
-        s.setAutoRedraw(false);
-        s.line(0, 1, 0, -1, QColor(rouge));  // overlay: column 102
-        image();                             // a repaint erases nothing
-        EXPECT_EQ(image().pixel(102, 20), rouge);
-        s.setAutoRedraw(persistent);
-        cls ? s.cls() : s.refresh();
-        const QImage img = image();
-        EXPECT_EQ(std::pair(count(img, rouge), img.pixel(40, 52) == jaune), std::pair(0, !(persistent && cls))) << i;
-    }
-}
 TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
 {
     Surface fresh;  // no scale yet: twips, 15 per pixel, following the size
@@ -73,19 +57,6 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
         mark->setUserLeft(v);
         EXPECT_TRUE((s.clientRect().contains(rect->geometry()) || rect->geometry().isEmpty()) && mark->geometry().isEmpty()) << v;
     }
-}
-TEST_F(SurfaceTest, CrispOnePixelLinesAndFilledBoxesInTheExactColour)
-{
-    s.setBackColor(QColor(10, 20, 30));
-    s.setForeColor(QColor(jaune));
-    s.line(-0.5, 0, 0.5, 0);        // overlay, drawn first: pixels (52..152, 52)
-    s.line(-0.5, -0.5, 0.5, -0.9);  // x-major slope below the box: one pixel per column
-    s.setAutoRedraw(true);
-    s.box(-0.5, 0.5, 0.5, -0.4, QColor(bleu));  // persistent: pixels (52..152, 27..72), under the overlay
-    const QImage img = image();
-    EXPECT_EQ(count(img, jaune, bleu, qRgb(10, 20, 30)), clientArea);  // no blended pixel
-    EXPECT_EQ(std::tuple(count(img, jaune), count(img, bleu), img.pixel(52, 52), img.pixel(52, 53)),
-              std::tuple(2 * 101, 101 * 45, jaune, bleu));
 }
 TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeld)
 {

@@ -33,6 +33,9 @@ TEST(Echelle2, TraitsDUnPixelLogiqueSoitDeuxPixelsDePeripheriqueEtNets)
     const QImage un = peinte(s, 1);
     EXPECT_TRUE(peinte(s, 2) == un.scaled(408, 208));
     EXPECT_EQ(std::tuple(un.pixel(50, 52), un.pixel(102, 10), un.pixel(50, 51), un.pixel(101, 10)), std::tuple(jaune, rouge, fond, fond));
+    // At ratio 1, the box's corners drawn and not a pixel beyond; the overlay over the persistent layer.
+    EXPECT_EQ(std::tuple(un.pixel(52, 27), un.pixel(152, 72), un.pixel(51, 27), un.pixel(52, 26), un.pixel(153, 72), un.pixel(152, 73),
+                         un.pixel(102, 40)), std::tuple(bleu, bleu, fond, fond, fond, fond, rouge));
     s.line(-0.9, -0.9, 0.7, 0.3, QColor(vert));  // mostly across
     s.line(0.2, -0.9, 0.4, 0.9, QColor(jaune));  // mostly down
     const QImage deux = peinte(s, 2);
