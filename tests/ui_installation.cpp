@@ -1,7 +1,6 @@
 // The command line and the installed files.
 #include "app/ligne_de_commande.h"
 #include "tests/outils_ui.h"
-#include <QtWidgets>
 #include <gtest/gtest.h>
 // Parsed in the process, then by the built program without a display unless it would open the window.
 TEST(LigneDeCommande, OptionsEnFrancais)
@@ -29,7 +28,6 @@ TEST(LigneDeCommande, OptionsEnFrancais)
                   std::tuple(QProcess::NormalExit, code, c.sortie, c.erreur));
     }
 }
-
 // Installed into an empty folder: the program, the menu entry, the metainfo and the icons, nothing else; they work there.
 TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
 {
