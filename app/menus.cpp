@@ -30,6 +30,7 @@ void Form1::construire_menus()
 
     menu_outils = barre_menus->addMenu(QStringLiteral("&Outils"));
     menu_outils->setObjectName(QStringLiteral("menu_Outils"));
+    menu_outils->setToolTipsVisible(true);  // a disabled entry says why
     action_animation_continue = menu_outils->addAction(QStringLiteral("Animation &continue"));
     action_animation_continue->setObjectName(QStringLiteral("action_AnimationContinue"));
     action_animation_continue->setCheckable(true);
@@ -44,6 +45,8 @@ void Form1::construire_menus()
     QObject::connect(action_à_propos, &QAction::triggered, this, [this] { Command5_Click(); });
 
     construire_historique();
+    construire_écoute();
+    construire_aide();
 }
 
 int Form1::hauteur_menus() const

@@ -49,8 +49,8 @@ public:
         if (e->type() != QEvent::ShortcutOverride)
             return false;
         const auto* touche = static_cast<QKeyEvent*>(e);
-        const bool historique = touche->matches(QKeySequence::Undo) || touche->matches(QKeySequence::Redo) ||
-                                touche->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+        // (Redo is Ctrl+Shift+Z and Ctrl+Y here.)
+        const bool historique = touche->matches(QKeySequence::Undo) || touche->matches(QKeySequence::Redo);
         if (historique)
             e->ignore();
         return historique;
@@ -58,6 +58,7 @@ public:
 };
 
 constexpr int nb_étapes = 100;
+const QString nom_saisie = QStringLiteral("la saisie du rang ");
 
 }  // namespace
 
@@ -126,7 +127,7 @@ void Form1::relier_historique()
 {
     auto* raccourcis = new RaccourcisDeLHistorique(this);
     for (int i = 0; i <= nb_rangs; ++i) {
-        const QString nom = QStringLiteral("la saisie du rang %1").arg(i);
+        const QString nom = nom_saisie + QString::number(i);
         for (QLineEdit* boîte : {Amplit[i], déphas[i]}) {
             boîte->installEventFilter(raccourcis);
             QObject::connect(boîte, &QLineEdit::textEdited, this, [this, nom] { début_étape(nom); });
@@ -136,6 +137,9 @@ void Form1::relier_historique()
     état_stable = état_actuel();
 }
 
+// Every change of the state is a step: the state a step starts from is the
+// one the last step left. (Typing and the lists report a step once their
+// text or item has already changed.)
 void Form1::début_étape(const QString& nom)
 {
     if (en_rétablissement || profondeur_étape > 0 || étape_en_cours == nom)

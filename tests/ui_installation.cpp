@@ -1,7 +1,6 @@
 // The command line and the installed files.
 #include "app/ligne_de_commande.h"
 #include "tests/outils_ui.h"
-#include <QtWidgets>
 #include <gtest/gtest.h>
 // Parsed in the process, then by the built program without a display unless it would open the window.
 TEST(LigneDeCommande, OptionsEnFrancais)
@@ -31,14 +30,14 @@ TEST(LigneDeCommande, OptionsEnFrancais)
                   std::tuple(QProcess::NormalExit, code, c.sortie, c.erreur));
     }
 }
-
 // Installed into an empty folder: the program, the menu entry, the metainfo and the icons, nothing else; they work there.
 TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
 {
     const QTemporaryDir d;
     ASSERT_EQ(QProcess::execute(CMAKE_COMMAND, {"--install", SINUVIA_CONSTRUCTION, "--prefix", d.path()}), 0);
     QStringList fichiers, attendus{"bin/sinuvia", "share/applications/sinuvia.desktop", "share/icons/hicolor/scalable/apps/sinuvia.svg",
-                                   "share/metainfo/org.example.Sinuvia.metainfo.xml"};
+                                   "share/metainfo/org.example.Sinuvia.metainfo.xml", "share/doc/sinuvia/guide.md",
+                                   "share/doc/sinuvia/screenshot.png", "share/doc/sinuvia/screenshot-projecteur.png"};
     for (QDirIterator i(d.path(), QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
         fichiers << QDir(d.path()).relativeFilePath(i.next());
     for (int n : {16, 32, 48, 64, 128, 256}) {  // the five bars: the first one's foot drawn, the top right corner empty
