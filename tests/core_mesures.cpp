@@ -15,11 +15,9 @@
 #include <random>
 namespace fs = std::filesystem;
 using namespace mesures;
-
 namespace {
 constexpr double pi = std::numbers::pi;
 using Periode = std::array<double, 4097>;
-
 struct Mesures : ::testing::Test {
     fs::path dossier = fs::temp_directory_path() / ("sinuvia_mesures_" + std::to_string(::getpid()));
     void SetUp() override { fs::create_directories(dossier); }
@@ -37,7 +35,6 @@ struct Mesures : ::testing::Test {
         return texte::lire(chemin, f, c, t);
     }
 };
-
 // Amplitude (signal units) and phase (degrees, sine convention) of rank k of a period, by a direct DFT of samples 0..4095.
 std::pair<double, double> rang(const Periode& p, int k)
 {
@@ -48,7 +45,6 @@ std::pair<double, double> rang(const Periode& p, int k)
     return {std::abs(s), std::arg(s * std::complex<double>(0, 1)) * 180 / pi};
 }
 double écart_degrés(double a, double b) { return std::abs(std::remainder(a - b, 360.0)); }
-
 // Each separator and decimal mark, settings lines with and without an interval, header units, the simulator pairs,
 // CR LF, byte order mark and Windows-1252 names: the columns offered, the one read and its time scale.
 TEST_F(Mesures, SeparatorsDecimalMarksSettingsHeadersAndTimes)
@@ -89,7 +85,6 @@ TEST_F(Mesures, SeparatorsDecimalMarksSettingsHeadersAndTimes)
             << c.contenu;
     }
 }
-
 // Every bad input gets its error, with the line of the faulty row; folders, fifos and missing files are not opened
 // (and a fifo does not block).
 TEST_F(Mesures, BadInput)
@@ -132,7 +127,6 @@ TEST_F(Mesures, BadInput)
     }
     EXPECT_EQ(message({non_fini, 4}, "a.csv"), "Le fichier « a.csv » contient une valeur infinie ou non numérique (ligne 4).");
 }
-
 // Sound files of each sample format: one column per channel at the file's rate, PCM within -1..1; a truncated file
 // or a broken header is refused.
 TEST_F(Mesures, SoundFiles)
@@ -173,7 +167,6 @@ TEST_F(Mesures, SoundFiles)
         }
     }
 }
-
 // A period of a file sampled 2,000 times a period, resampled from a start anywhere: sample 0 is the file at that
 // start, the phases of ranks 1 to 10 agree with the exact ones within 0.05°, averaging several periods changes nothing
 // on a clean file, and the scale is the period's largest absolute value. Irregular times are interpolated alike.
@@ -212,7 +205,6 @@ TEST_F(Mesures, ResamplingStartsExactlyAtTheStart)
         }
     }
 }
-
 // Synthetic captures with an offset, 1 % noise and a start anywhere: the period is found within 0.1 %, the default
 // start is a rising crossing with a period after it, and the averaged period's ranks agree with the exact period's
 // within 0.2 percentage points of its largest value.
@@ -257,7 +249,6 @@ TEST_F(Mesures, PeriodDetectedOnNoisyCaptures)
     plat.pas = 1e-3, plat.valeurs.assign(1000, 2.5);
     EXPECT_EQ(détecter_période(plat), 0.0);
 }
-
 // Periods that cannot be taken, the whole periods after a start, and the rank count that the points support.
 TEST_F(Mesures, PeriodChecksAndRankCount)
 {

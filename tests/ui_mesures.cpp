@@ -41,7 +41,6 @@ struct OuvrirMesures : AvecFenêtre {
     QTemporaryDir dossier;
     bool montré = false;
 };
-
 // The capture's columns, its detected period and start; a start typed in French moves the highlighted period; a column
 // picked with the mouse; "Annuler", Escape and the close button change nothing; OK analyses the period, averaged or not.
 TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
@@ -120,7 +119,6 @@ TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
         EXPECT_NEAR(valeur_de(f->déphas[1]->text()), std::remainder(0.5 * 180 / M_PI + 0.2625 * 360, 360.0), 0.2);
     }
 }
-
 // Bad files get a message and no dialog, the window unchanged; a period of few points proposes fewer ranks; a file with no
 // time asks for the sample interval.
 TEST_F(OuvrirMesures, BadFilesAndFewPoints)
@@ -144,7 +142,6 @@ TEST_F(OuvrirMesures, BadFilesAndFewPoints)
     }));
     EXPECT_EQ(f->Combo1->currentText(), "1");
 }
-
 // The "Fichier" entry (Ctrl+O) opens the file dialog on its filters and in the last folder; a file dropped on the window
 // opens the same way.
 TEST_F(OuvrirMesures, MenuEntryAndDrop)
@@ -169,7 +166,6 @@ TEST_F(OuvrirMesures, MenuEntryAndDrop)
     }
     EXPECT_EQ(filtres, QStringList({"Mesures (*.csv *.txt *.dat *.wav)", "Tous les fichiers (*)"}));
     EXPECT_EQ(commun::origine.colonne, "CH1");
-
     montré = false;
     QMimeData données;
     données.setUrls({QUrl::fromLocalFile(chemin("capture.csv"))});
