@@ -30,6 +30,7 @@ extern std::array<double, nb_échantillons + 1> periode;
 struct Origine {
     std::string fichier, colonne, unité;
     double échelle = 0.0;
+    bool operator==(const Origine&) const = default;
 };
 extern Origine origine;
 

@@ -4,6 +4,8 @@
 // app/ (construction, layout), plot/ (axes, synthesis, traces, animation),
 // signal/ and edit/.
 
+#include "app/commun.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -117,6 +119,7 @@ public:
         std::array<QString, nb_rangs + 1> amplitudes, phases;
         int rangs = -1, signal = -1;
         std::shared_ptr<const std::array<double, 4097>> periode;
+        commun::Origine origine;
         bool operator==(const État& autre) const;
     };
     QUndoStack* historique = nullptr;

@@ -65,6 +65,7 @@ const QString nom_saisie = QStringLiteral("la saisie du rang ");
 bool Form1::État::operator==(const État& autre) const
 {
     return amplitudes == autre.amplitudes && phases == autre.phases && rangs == autre.rangs && signal == autre.signal &&
+           origine == autre.origine &&
            (periode == autre.periode || (periode && autre.periode && *periode == *autre.periode));
 }
 
@@ -77,6 +78,7 @@ Form1::État Form1::état_actuel() const
     }
     état.rangs = Combo1->currentIndex();
     état.signal = Combo2->currentIndex();
+    état.origine = commun::origine;
     if (état_stable.periode && *état_stable.periode == commun::periode)
         état.periode = état_stable.periode;
     else
@@ -186,6 +188,7 @@ void Form1::rétablir_état(const État& état)
         Combo2->setCurrentIndex(état.signal);
     }
     commun::periode = *état.periode;
+    commun::origine = état.origine;
     for (int i = 0; i <= nb_rangs; ++i) {
         Amplit[i]->setText(état.amplitudes[i]);
         déphas[i]->setText(état.phases[i]);

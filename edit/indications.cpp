@@ -53,6 +53,7 @@ void Form1::Picture4_Click() { indiquer(Picture4->toolTip()); }
 void Form1::Command2_Click()
 {
     commun::periode.fill(0.0);
+    commun::origine = {};
     maj_globale = 1;
     for (int i = 0; i <= nb_rangs; ++i) {
         Amplit[i]->setText(QStringLiteral("0"));

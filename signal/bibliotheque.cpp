@@ -18,6 +18,7 @@ void Form1::relier_signaux()
 void Form1::Combo2_Click()
 {
     commun::periode.fill(0.0);
+    commun::origine = {};
     const auto indice = static_cast<int16_t>(Combo2->currentIndex());
     if (indice == signaux::importation) {
         if (!form2)

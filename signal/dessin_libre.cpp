@@ -39,6 +39,7 @@ void Form1::Picture2_MouseDown(int16_t, int16_t, float X, float Y)
         return;
     }
     // No period yet: it starts as a constant at the height of the press.
+    commun::origine = {};
     periode.fill(Y);
     Picture2->line(0, Y, deux_pi, Y, magenta);
 }
@@ -55,6 +56,7 @@ void Form1::Picture2_MouseMove(int16_t Button, int16_t, float X, float Y)
     indice_précédent = std::clamp(indice_précédent, 0, commun::nb_échantillons);
     if (Button != 1)
         return;
+    commun::origine = {};  // a period drawn over is no longer the measured one
 
     const long long c = indice_de(X);
     const int d = indice_précédent < c ? 1 : -1;

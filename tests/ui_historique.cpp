@@ -1,16 +1,18 @@
 // Undo and redo: every kind of user step, made with real events, undone and redone from the keyboard.
+#include "mesures/choix_periode.h"
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
 #include <QAction>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 namespace {
 using Historique = AvecFenêtre;
-// What a step may change: the boxes, the lists' shown items and the stored period.
+// What a step may change: the boxes, the lists' shown items, the stored period and the file it was measured in.
 auto vue(const Form1& f)
 {
-    return std::tuple(rangs_affichés(f), f.Combo1->currentText(), f.Combo2->currentText(), commun::periode);
+    return std::tuple(rangs_affichés(f), f.Combo1->currentText(), f.Combo2->currentText(), commun::periode, commun::origine.fichier);
 }
 // Typed on the window, made active again after a list's popup closed.
 void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
@@ -26,6 +28,14 @@ void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
 TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
 {
     choisir(f->Combo2, 2);
+    QTemporaryDir dossier;  // a measured sine, two periods and a half
+    const QString mesure = dossier.filePath("m.csv");
+    QFile csv(mesure);
+    csv.open(QIODevice::WriteOnly);
+    csv.write("t,v\n");
+    for (int i = 0; i < 500; ++i)
+        csv.write(QByteArray::number(i * 1e-4) + ',' + QByteArray::number(std::sin(i * 0.0314159265)) + '\n');
+    csv.close();
     Surface* onde = f->Picture2;
     const auto tracé = [&](QEvent::Type t, double x, double y, Qt::MouseButtons b) {
         souris_sur(onde, t, onde->toPixels(x, y), Qt::LeftButton, b);
@@ -55,6 +65,10 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
              dans_la_fenêtre_modale<Form2>([](Form2* d) { d->Command2->click(); });  // cancelled: the period is lost
              choisir(f->Combo2, 1);
          }},
+        {"l'ouverture de « m.csv »", [&] {
+             dans_la_fenêtre_modale<ChoixPeriode>([](ChoixPeriode* d) { d->OK->click(); });
+             EXPECT_TRUE(f->ouvrir(mesure));
+         }},
         {"RAZ", [&] { f->Command2->click(); }},
     };
     int n = 0;
@@ -73,7 +87,7 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
         touches(*f, y ? Qt::Key_Y : Qt::Key_Z, y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(vue(*f), après);
     }
-    EXPECT_EQ(f->historique->count(), 9);  // the first choice too
+    EXPECT_EQ(f->historique->count(), 10);  // the first choice too
 }
 // Typing is one step per box, whatever its keys; a hundred steps and more are kept; with nothing done, nothing to undo.
 TEST_F(Historique, TypingIsOneStepPerBoxAndAHundredStepsAreKept)
