@@ -47,7 +47,7 @@ TEST_F(Son, TheSoundFollowsTheRanksInUse)
     choisir(f->Combo1, 1);
     EXPECT_EQ(f->écoute->harmoniques().n, 2);
 }
-// Two seconds of "Signal sinusoidal" at half volume, read back; a folder's name is refused with a French message.
+// Two seconds of "Signal sinusoidal" at half volume, 16-bit PCM mono at 44,100 Hz, read back to the last sample; a folder's name is refused with a French message.
 TEST_F(Son, TheExportWritesTwoSecondsOrSaysWhy)
 {
     choisir(f->Combo2, 8);
@@ -59,10 +59,10 @@ TEST_F(Son, TheExportWritesTwoSecondsOrSaysWhy)
     SNDFILE* lu = sf_open(chemin.toLocal8Bit().constData(), SFM_READ, &info);
     ASSERT_NE(lu, nullptr);
     std::vector<float> x(88200);
-    EXPECT_EQ(std::tuple(info.frames, info.channels, info.samplerate, sf_readf_float(lu, x.data(), 88200)),
-              std::tuple(sf_count_t{88200}, 1, 44100, sf_count_t{88200}));
+    EXPECT_EQ(std::tuple(info.frames, info.channels, info.samplerate, info.format, sf_readf_float(lu, x.data(), 88200)),
+              std::tuple(sf_count_t{88200}, 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16, sf_count_t{88200}));
     sf_close(lu);
-    for (std::size_t i = 0; i < x.size(); i += 101)
+    for (std::size_t i = 0; i < x.size(); i += 7)
         ASSERT_NEAR(x[i], 0.45 * std::sin(2 * std::numbers::pi * 220 * i / 44100), 3e-4) << i;
     EXPECT_FALSE(f->écoute->exporter(dossier.path(), erreur));
     EXPECT_TRUE(erreur.startsWith("Impossible d'écrire « " + dossier.path())) << erreur.toStdString();
