@@ -4,6 +4,7 @@ namespace commun {
 
 std::array<Composante, 2001> composantes{};
 std::array<double, nb_échantillons + 1> periode{};
+Origine origine;
 
 bool periode_vide()
 {

@@ -3,6 +3,7 @@
 // one sampled period of it. Both live for the whole run.
 
 #include <array>
+#include <string>
 
 namespace commun {
 
@@ -21,6 +22,16 @@ extern std::array<Composante, 2001> composantes;
 // of the same period. All zero means that no period is stored.
 inline constexpr int nb_échantillons = 4096;
 extern std::array<double, nb_échantillons + 1> periode;
+
+// Where the stored period comes from when it was opened from a measurement
+// file: the file, the column and its unit (UTF-8), and the scale (the largest
+// absolute value of the period, in the column's unit, by which its samples
+// were divided). A scale of 0: the period is not a measurement.
+struct Origine {
+    std::string fichier, colonne, unité;
+    double échelle = 0.0;
+};
+extern Origine origine;
 
 // True when every sample is exactly 0 (scans from 0, stops at the first non-zero).
 bool periode_vide();

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -22,10 +23,12 @@ constexpr int largeur_ignorée = 3000;     // below it (minimized) nothing is la
 constexpr int supplément_défilement = 200;
 }  // namespace
 
+// The menu bar adds its height to the window's: every size below is measured
+// as if it were not there.
 int Form1::largeur_extérieure() const { return en_twips(frameGeometry().width()); }
-int Form1::hauteur_extérieure() const { return en_twips(frameGeometry().height()); }
+int Form1::hauteur_extérieure() const { return en_twips(frameGeometry().height() - hauteur_menus()); }
 int Form1::largeur_client() const { return en_twips(width()); }
-int Form1::hauteur_client() const { return en_twips(height()); }
+int Form1::hauteur_client() const { return en_twips(height() - hauteur_menus()); }
 
 void Form1::resizeEvent(QResizeEvent*)
 {
@@ -38,12 +41,16 @@ void Form1::Form_Resize()
     if (isMinimized() || largeur_extérieure() < largeur_ignorée)
         return;
 
+    const int menus = hauteur_menus();
+    barre_menus->setGeometry(0, 0, width(), menus);
+    zone_client->setGeometry(0, menus, width(), std::max(0, height() - menus));
+
     // The minimum outer size is kept by the window system through the
     // minimum size of the client area, less the frame.
     const int cadre_l = frameGeometry().width() - width();
     const int cadre_h = frameGeometry().height() - height();
     const QSize minimum(std::max(0, en_pixels(largeur_minimale) - cadre_l),
-                        std::max(0, en_pixels(hauteur_minimale) - cadre_h));
+                        std::max(0, en_pixels(hauteur_minimale) - cadre_h) + menus);
     if (minimumSize() != minimum)
         setMinimumSize(minimum);
     // A window system that ignores it (or none at all) may still make the

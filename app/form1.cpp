@@ -17,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QPointer>
 #include <QToolTip>
+#include <QUndoStack>
 
 
 namespace {
@@ -75,8 +77,11 @@ Form1::Form1()
         "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: border; subcontrol-position: top left;"
         " left: 6px; top: -7px; padding: 0px 1px; }"));
-    resize(en_pixels(12030), en_pixels(6945));
+    zone_client = new QWidget(this);
+    zone_client->setObjectName(QStringLiteral("zone_client"));
+    construire_menus();
     construire_contrôles();
+    resize(en_pixels(12030), en_pixels(6945) + hauteur_menus());
     // Tooltips and the lists' popups are windows of their own, which do not
     // inherit fonts: give them the window's and their list's. (A list
     // without a font of its own would get the style's font for lists rather
@@ -91,9 +96,17 @@ Form1::Form1()
     }
     Form_Load();
     Form_Resize();
+    // The history starts from the window as it opens.
+    historique->clear();
+    état_stable = état_actuel();
+    montrer_historique();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The history empties itself as it goes, after the menus it names.
+    QObject::disconnect(historique, nullptr, this, nullptr);
+}
 
 void Form1::construire_contrôles()
 {
@@ -101,7 +114,7 @@ void Form1::construire_contrôles()
     const QFont défaut = font();
 
     // Top row.
-    Frame4 = new QGroupBox(QStringLiteral("Signaux:"), this);
+    Frame4 = new QGroupBox(QStringLiteral("Signaux:"), zone_client);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Frame4->setToolTip(QStringLiteral("Choix d'un signal."));
     placer(Frame4, 5100, 0, 2655, 555);
@@ -116,11 +129,11 @@ void Form1::construire_contrôles()
     Combo2->setCurrentIndex(-1);
     placer(Combo2, 60, 180, 2535, 315);
 
-    Command5 = new QPushButton(QStringLiteral("A propos."), this);
+    Command5 = new QPushButton(QStringLiteral("A propos."), zone_client);
     Command5->setObjectName(QStringLiteral("Command5"));
     placer(Command5, 8340, 120, 855, 315);
 
-    Frame3 = new QGroupBox(QStringLiteral("Rangs:"), this);
+    Frame3 = new QGroupBox(QStringLiteral("Rangs:"), zone_client);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     Frame3->setToolTip(QStringLiteral("Choix du nb de rangs utilisés."));
     placer(Frame3, 3660, 0, 1395, 555);
@@ -133,13 +146,13 @@ void Form1::construire_contrôles()
     Combo1->setFont(arial825);
     placer(Combo1, 660, 180, 675, 330);
 
-    Command2 = new QPushButton(QStringLiteral("RAZ"), this);
+    Command2 = new QPushButton(QStringLiteral("RAZ"), zone_client);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setToolTip(QStringLiteral("Initialiser le graphique."));
     Command2->setFont(arial825);
     placer(Command2, 7800, 120, 495, 315);
 
-    Frame2 = new QGroupBox(QStringLiteral("Animation:"), this);
+    Frame2 = new QGroupBox(QStringLiteral("Animation:"), zone_client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setToolTip(QStringLiteral("Réglage de la vitesse d'animation."));
     Frame2->setFont(arial825);
@@ -170,25 +183,25 @@ void Form1::construire_contrôles()
         placer(Label2[i], gauches[i], 240, 375, 195);
     }
 
-    VScroll1 = barre_défilement(Qt::Vertical, this, "VScroll1", 1, 10, 1);
+    VScroll1 = barre_défilement(Qt::Vertical, zone_client, "VScroll1", 1, 10, 1);
     placer(VScroll1, 11220, 480, 195, 1935);
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1 = new QScrollBar(Qt::Horizontal, zone_client);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     placer(HScroll1, 0, 7800, 11535, 255);
 
-    Picture4 = new Surface(this);
+    Picture4 = new Surface(zone_client);
     Picture4->setObjectName(QStringLiteral("Picture4"));
     placer(Picture4, 0, 4380, 11475, 2955);
-    Picture2 = new Surface(this);
+    Picture2 = new Surface(zone_client);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setToolTip(QStringLiteral("Tracé manuel d'une période."));
     Picture2->setCursor(pictures::pencilCursor());
     placer(Picture2, 3900, 1020, 7275, 3855);
-    Picture1 = new Surface(this);
+    Picture1 = new Surface(zone_client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     placer(Picture1, 0, 1020, 3855, 3855);
 
-    Label3 = new QLabel(this);
+    Label3 = new QLabel(zone_client);
     Label3->setObjectName(QStringLiteral("Label3"));
     placer(Label3, 9180, 180, 2775, 255);
 
@@ -315,12 +328,20 @@ void Form1::Form_Load()
 
 void Form1::relier_évènements()
 {
-    Combo1->onClick = [this] { Combo1_Click(); };
+    Combo1->onClick = [this] { étape(QStringLiteral("le choix du nombre de rangs"), [this] { Combo1_Click(); }); };
     relier_défilement(VScroll1, [this] { VScroll1_Change(); }, [this] { VScroll1_Scroll(); });
     relier_défilement(HScroll1, [this] { HScroll1_Change(); }, [this] { HScroll1_Scroll(); });
     QObject::connect(HScroll2, &QScrollBar::valueChanged, this, [this] { HScroll2_Change(); });
-    Command1->onMouseDown = [this](int b, int s, float x, float y) { Command1_MouseDown(b, s, x, y); };
-    Command1->onMouseUp = [this](int b, int s, float x, float y) { Command1_MouseUp(b, s, x, y); };
+    Command1->onMouseDown = [this](int b, int s, float x, float y) {
+        const QPointer<Form1> garde(this);
+        Command1_MouseDown(b, s, x, y);
+        if (garde && position == 0)  // the animation is over
+            action_animation_continue->setChecked(false);
+    };
+    Command1->onMouseUp = [this](int b, int s, float x, float y) {
+        Command1_MouseUp(b, s, x, y);
+        action_animation_continue->setChecked(false);
+    };
     QObject::connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     for (int i = 0; i <= nb_rangs; ++i) {
         Command3[i]->onMouseDown = [this, i](int b, int s, float x, float y) { Command3_MouseDown(i, b, s, x, y); };
@@ -331,4 +352,6 @@ void Form1::relier_évènements()
     relier_signaux();
     relier_glissement();
     relier_indications();
+    relier_historique();
+    relier_accessibilité();
 }

@@ -8,12 +8,19 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QScrollBar;
+class QUndoStack;
 class ClickComboBox;
 class PressButton;
 class QPushButton;
@@ -61,6 +68,60 @@ public:
     // Draws one frame of the animation at `angle1`: vectors, trail segment
     // and the next step of the waveform.
     void image_animation(Chaîne& chaîne);
+    // The animation as while "Animer" is held, from the menu, until it is
+    // chosen again (a pause), the animation ends or the button is released.
+    void animation_continue(bool marche);
+
+    // ---- menu bar, above the designed client area ------------------------
+    // Other subsystems add their entries: in "&Fichier" before
+    // `séparateur_quitter`, in "&Outils" at the end.
+    QMenuBar* barre_menus = nullptr;
+    QMenu* menu_fichier = nullptr;
+    QMenu* menu_édition = nullptr;
+    QMenu* menu_outils = nullptr;
+    QMenu* menu_aide = nullptr;
+    QAction* séparateur_quitter = nullptr;
+    QAction* action_quitter = nullptr;
+    QAction* action_à_propos = nullptr;
+    QAction* action_animation_continue = nullptr;  // checked while it runs
+    QAction* action_annuler = nullptr;
+    QAction* action_rétablir = nullptr;
+    // The designed client area: every control below lies in it, placed in
+    // twips from its top left corner.
+    QWidget* zone_client = nullptr;
+    // Height of the menu bar, in pixels.
+    int hauteur_menus() const;
+
+    // Opens a file named on the command line, dropped on the window or chosen
+    // in a file dialog: a saved signal (*.sinuvia) or measurements. False,
+    // with the window unchanged, when the file cannot be opened.
+    bool ouvrir(const QString& chemin);
+    bool ouvrir_mesures(const QString& chemin);
+    bool ouvrir_signal(const QString& chemin);
+
+    // ---- undo and redo (edit/historique.cpp) ------------------------------
+    // What a user step changes: the box texts, the rank count and the signal
+    // shown by the lists, and the stored period (shared between the states
+    // that hold the same one).
+    struct État {
+        std::array<QString, nb_rangs + 1> amplitudes, phases;
+        int rangs = -1, signal = -1;
+        std::shared_ptr<const std::array<double, 4097>> periode;
+        bool operator==(const État& autre) const;
+    };
+    QUndoStack* historique = nullptr;
+    // A user step begins: the state it starts from is the one the last step
+    // left. A step already under way is ended first, unless `nom` is its
+    // own name (the same typing going on).
+    void début_étape(const QString& nom);
+    // The step ends: it joins the history when it changed the state.
+    void fin_étape();
+    // Runs `action` as one user step.
+    void étape(const QString& nom, const std::function<void()>& action);
+    État état_actuel() const;
+    // Writes a state back through the boxes, without running the lists'
+    // click handlers, and redraws once.
+    void rétablir_état(const État& état);
 
     // ---- controls (object names are the designed names) -----------------
     QGroupBox* Frame2 = nullptr;   // "Animation:"
@@ -166,7 +227,8 @@ public:
     void Command2_Click();
     void Command5_Click();
 
-    // Outer size of the window (frame included) and client size, in twips.
+    // Outer size of the window (frame included, menu bar left out) and size
+    // of the designed client area, in twips.
     int largeur_extérieure() const;
     int hauteur_extérieure() const;
     int largeur_client() const;
@@ -199,12 +261,27 @@ private:
     // The hint line shows `texte`; the label is written only when it differs.
     void indiquer(const QString& texte);
     void construire_contrôles();
+    void construire_menus();
     void construire_colonne(int i);
     void relier_évènements();
     void dessiner_axes_picture1();
     void régler_hscroll1();
     void laisser_passer_évènements();
     void attendre_jusqu_à(double échéance);
+
+    // Keyboard, wheel, screen readers and popups (edit/accessibilite.cpp).
+    void relier_accessibilité();
+    void montrer_colonne(int i);
+    bool touche_bande(int i, bool phase, int touche);
+    int reste_molette = 0;
+
+    void construire_historique();
+    void relier_historique();
+    void montrer_historique();
+    std::optional<QString> étape_en_cours;
+    État état_stable;
+    bool en_rétablissement = false;
+    int profondeur_étape = 0;
 
     // Set when the window closes: a running or paused animation ends at once.
     bool fermeture = false;

@@ -41,8 +41,11 @@ Commande lire_ligne_de_commande(const QStringList& arguments)
                                   QStringLiteral("Affiche cette aide et quitte."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Affiche la version et quitte."));
+    const QCommandLineOption échelle(QStringLiteral("echelle"), QStringLiteral("Taille de la fenêtre pour un projecteur."),
+                                     QStringLiteral("facteur"));
     analyse.addOption(aide);
     analyse.addOption(version);
+    analyse.addOption(échelle);
     for (const char* nom : options_de_qt_avec_valeur) {
         QCommandLineOption o(QString::fromLatin1(nom), QString(), QStringLiteral("valeur"));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -70,14 +73,16 @@ Commande lire_ligne_de_commande(const QStringList& arguments)
     if (analyse.isSet(aide)) {
         c.code = 0;
         c.sortie = QStringLiteral(
-                       "Utilisation : %1 [option]\n"
+                       "Utilisation : %1 [options]\n"
                        "\n"
                        "Sinuvia : décomposition en série de Fourier des signaux périodiques.\n"
                        "Sans option, ouvre la fenêtre principale.\n"
                        "\n"
                        "Options :\n"
                        "  -h, --help     Affiche cette aide et quitte.\n"
-                       "  -v, --version  Affiche la version et quitte.\n")
+                       "  -v, --version  Affiche la version et quitte.\n"
+                       "  --echelle F    Agrandit toute la fenêtre F fois, de 1 à 3 (1,5 pour un\n"
+                       "                 projecteur).\n")
                        .arg(programme);
         return c;
     }
@@ -85,6 +90,18 @@ Commande lire_ligne_de_commande(const QStringList& arguments)
         c.code = 0;
         c.sortie = QStringLiteral("Sinuvia " SINUVIA_VERSION "\n");
         return c;
+    }
+    if (analyse.isSet(échelle)) {
+        QString texte = analyse.value(échelle);
+        bool lu = false;
+        const double e = texte.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&lu);
+        if (!lu || !(e >= échelle_minimale && e <= échelle_maximale)) {
+            c.code = 2;
+            c.erreur = QStringLiteral("%1 : échelle « %2 » refusée : de 1 à 3 (voir %1 --help)\n")
+                           .arg(programme, analyse.value(échelle));
+            return c;
+        }
+        c.échelle = e;
     }
     if (!analyse.positionalArguments().isEmpty()) {
         c.code = 2;

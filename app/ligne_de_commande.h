@@ -1,6 +1,6 @@
 #pragma once
-// The program's command line: --help and --version, in French; anything else
-// is refused.
+// The program's command line: --help, --version and --echelle, in French;
+// anything else is refused.
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +11,11 @@ struct Commande {
     int code = continuer;  // exit status, or `continuer` to start the window
     QString sortie;        // to print on the standard output
     QString erreur;        // to print on the standard error
+    double échelle = 0;    // the window's scale (--echelle), 0 when not asked for
 };
+
+// The scales --echelle accepts: a projector's from 1 to 3.
+inline constexpr double échelle_minimale = 1.0, échelle_maximale = 3.0;
 
 // `arguments`: the program's name, then its arguments, as main() gets them,
 // before the application object exists (so that --help and --version need no

@@ -19,6 +19,9 @@ int main(int argc, char** argv)
     if (commande.code != Commande::continuer)
         return commande.code;
 
+    // The whole window at a projector's scale: Qt reads it as it starts.
+    if (commande.échelle > 0)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(commande.échelle));
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Sinuvia"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SINUVIA_VERSION));

@@ -100,11 +100,25 @@ void Form1::relier_glissement()
     auto s = [](int v) { return static_cast<int16_t>(v); };
     for (int i = 0; i <= nb_rangs; ++i) {
         const int16_t n = s(i);
-        bar[i]->onMouseDown = [=, this](int b, int k, float x, float y) { bar_MouseDown(n, s(b), s(k), x, y); };
+        // From the press to the release, a drag is one step of the history.
+        const QString nom = QStringLiteral("le glissement du rang %1").arg(i);
+        bar[i]->onMouseDown = [=, this](int b, int k, float x, float y) {
+            début_étape(nom);
+            bar_MouseDown(n, s(b), s(k), x, y);
+        };
         bar[i]->onMouseMove = [=, this](int b, int k, float x, float y) { bar_MouseMove(n, s(b), s(k), x, y); };
-        bar[i]->onMouseUp = [=, this](int b, int k, float x, float y) { bar_MouseUp(n, s(b), s(k), x, y); };
-        bar_deg[i]->onMouseDown = [=, this](int b, int k, float x, float y) { bar_deg_MouseDown(n, s(b), s(k), x, y); };
+        bar[i]->onMouseUp = [=, this](int b, int k, float x, float y) {
+            bar_MouseUp(n, s(b), s(k), x, y);
+            fin_étape();
+        };
+        bar_deg[i]->onMouseDown = [=, this](int b, int k, float x, float y) {
+            début_étape(nom);
+            bar_deg_MouseDown(n, s(b), s(k), x, y);
+        };
         bar_deg[i]->onMouseMove = [=, this](int b, int k, float x, float y) { bar_deg_MouseMove(n, s(b), s(k), x, y); };
-        bar_deg[i]->onMouseUp = [=, this](int b, int k, float x, float y) { bar_deg_MouseUp(n, s(b), s(k), x, y); };
+        bar_deg[i]->onMouseUp = [=, this](int b, int k, float x, float y) {
+            bar_deg_MouseUp(n, s(b), s(k), x, y);
+            fin_étape();
+        };
     }
 }

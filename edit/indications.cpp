@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 
 #include <memory>
@@ -81,7 +82,8 @@ void Form1::relier_indications()
 {
     using S = int16_t;
     auto s = [](int v) { return static_cast<S>(v); };
-    reportMouseMoves(this, [this, s](int b, int k, float x, float y) { Form_MouseMove(s(b), s(k), x, y); });
+    for (QWidget* fond : {zone_client, static_cast<QWidget*>(barre_menus)})
+        reportMouseMoves(fond, [this, s](int b, int k, float x, float y) { Form_MouseMove(s(b), s(k), x, y); });
     for (int i = 0; i <= nb_rangs; ++i) {
         const S n = s(i);
         reportMouseMoves(Amplit[i], [=, this](int b, int k, float x, float y) { Amplit_MouseMove(n, s(b), s(k), x, y); });
@@ -112,6 +114,6 @@ void Form1::relier_indications()
         if (std::exchange(*pressé, false) && b == 1 && dedans)
             Picture4_Click();
     };
-    QObject::connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    QObject::connect(Command2, &QPushButton::clicked, this, [this] { étape(QStringLiteral("RAZ"), [this] { Command2_Click(); }); });
     QObject::connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
 }

@@ -47,6 +47,18 @@ void Form1::Command1_MouseUp(int16_t, int16_t, float, float)
     relâché = 1;
 }
 
+void Form1::animation_continue(bool marche)
+{
+    if (!marche || position >= 2) {  // a pause, or an animation already under way going on
+        relâché = marche ? 0 : 1;
+        return;
+    }
+    const QPointer<Form1> garde(this);
+    Command1_MouseDown(1, 0, 0, 0);
+    if (garde)
+        action_animation_continue->setChecked(false);
+}
+
 void Form1::HScroll2_Change()
 {
     // The next frame reads the speed from the bar itself.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Retakes the README's screenshots (docs/screenshot.png and
-# docs/screenshot-x2.png) as a French classroom sees the window: the program
+# Retakes the README's screenshots (docs/screenshot.png, docs/screenshot-x2.png
+# on a screen scaled 200 %, docs/screenshot-projecteur.png started with
+# --echelle 1.5) as a French classroom sees the window: the program
 # runs under Xvfb in fr_FR.UTF-8, "Signal carré" is chosen and the amplitude
 # strip of rank 3 is being dragged. Needs xvfb, xdotool and imagemagick, and
 # the fr_FR.UTF-8 locale (see the README). Build first (scripts/sinuvia.sh run).
@@ -14,20 +15,31 @@ if [ "${1:-}" != --dans-xvfb ]; then
 fi
 
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
-capture() {  # scale, output file
-    local s=$1
-    QT_SCALE_FACTOR=$s "$build/sinuvia" &
+# A coordinate of the designed window times a scale (which may be 1.5).
+fois() { awk -v v="$1" -v s="$2" 'BEGIN { printf "%d", v * s }'; }
+capture() {  # scale, output file, program's arguments
+    local s=$1 sortie=$2
+    shift 2
+    if [ $# -eq 0 ]; then
+        QT_SCALE_FACTOR=$s "$build/sinuvia" &
+    else
+        "$build/sinuvia" "$@" &
+    fi
     local pid=$!
     sleep 3
-    # No window manager: the window's client area is at the top-left corner.
-    xdotool mousemove $((428 * s)) $((21 * s)) click 1; sleep 0.7   # the signal list
-    xdotool key Down Down Return; sleep 1                           # "Signal carré"
-    xdotool mousemove $((176 * s)) $((340 * s)) mousedown 1; sleep 0.3
-    xdotool mousemove $((176 * s)) $((350 * s)); sleep 0.3
-    xdotool mousemove $((176 * s)) $((362 * s)); sleep 0.8           # rank 3 dragged
-    import -window root -crop "$((802 * s))x$((463 * s))+0+0" +repage "$2"
+    # No window manager: the window is at the top-left corner, its menu bar
+    # (17 pixels at scale 1) above the designed client area.
+    local m
+    m=$(fois 17 "$s")
+    xdotool mousemove "$(fois 428 "$s")" $(($(fois 21 "$s") + m)) click 1; sleep 0.7   # the signal list
+    xdotool key Down Down Return; sleep 1                                            # "Signal carré"
+    xdotool mousemove "$(fois 176 "$s")" $(($(fois 340 "$s") + m)) mousedown 1; sleep 0.3
+    xdotool mousemove "$(fois 176 "$s")" $(($(fois 350 "$s") + m)); sleep 0.3
+    xdotool mousemove "$(fois 176 "$s")" $(($(fois 362 "$s") + m)); sleep 0.8      # rank 3 dragged
+    import -window root -crop "$(fois 802 "$s")x$(($(fois 463 "$s") + m))+0+0" +repage "$sortie"
     xdotool mouseup 1
     kill "$pid"
 }
 capture 1 "$top/docs/screenshot.png"
 capture 2 "$top/docs/screenshot-x2.png"
+capture 1.5 "$top/docs/screenshot-projecteur.png" --echelle 1.5

@@ -8,7 +8,9 @@
 
 void Form1::relier_signaux()
 {
-    Combo2->onClick = [this] { Combo2_Click(); };
+    Combo2->onClick = [this] {
+        étape(QStringLiteral("le choix du signal « %1 »").arg(Combo2->currentText()), [this] { Combo2_Click(); });
+    };
 }
 
 // Runs for every pick, the entry already shown included, so that picking a

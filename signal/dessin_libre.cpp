@@ -104,7 +104,9 @@ void Form1::Picture2_MouseUp(int16_t, int16_t, float, float)
 
 void Form1::relier_dessin_libre()
 {
+    // From the press to the release, a stroke is one step of the history.
     Picture2->onMouseDown = [this](int b, int s, float x, float y) {
+        début_étape(QStringLiteral("le tracé d'une période"));
         Picture2_MouseDown(static_cast<int16_t>(b), static_cast<int16_t>(s), x, y);
     };
     Picture2->onMouseMove = [this](int b, int s, float x, float y) {
@@ -112,5 +114,6 @@ void Form1::relier_dessin_libre()
     };
     Picture2->onMouseUp = [this](int b, int s, float x, float y) {
         Picture2_MouseUp(static_cast<int16_t>(b), static_cast<int16_t>(s), x, y);
+        fin_étape();
     };
 }

@@ -1,6 +1,9 @@
 // The animation driven by real presses and releases of its button.
 #include "tests/outils_compacts.h"
 
+#include <QAction>
+#include <QTest>
+
 struct Animation : AvecFenêtre {
     void SetUp() override {
         AvecFenêtre::SetUp();
@@ -122,4 +125,33 @@ TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
         for (Surface* s : {f->Picture1, f->Picture2})
             EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
     }
+}
+// F5 runs it with no button held, checked; F5 again pauses it, unchecked; F5 resumes it; "Finir le tracé." ends it,
+// unchecked. A release of "Animer" during a continuous run pauses it and unchecks the entry.
+TEST_F(Animation, F5RunsItUntilChosenAgainFinishedOrReleased) {
+    const auto f5 = [&] {
+        f->activateWindow();
+        QCoreApplication::processEvents();
+        QTest::keyClick(f.get(), Qt::Key_F5);
+    };
+    double angle_en_pause = 0;
+    bool en_pause = true, relâchée = false;
+    quand([&] { return f->position >= 200; }, [&] {
+        EXPECT_TRUE(f->action_animation_continue->isChecked());
+        f5();
+        angle_en_pause = f->angle1;
+        QTimer::singleShot(50, [&] {
+            en_pause = f->angle1 == angle_en_pause && !f->action_animation_continue->isChecked();
+            f5();
+            quand([&] { return f->position >= 400; }, [&] {
+                appuyer(), relâcher();
+                relâchée = !f->action_animation_continue->isChecked() && f->relâché == 1;
+                f5();
+                quand([&] { return f->position >= 600; }, [&] { appuyer(f->Command4), relâcher(f->Command4); });
+            });
+        });
+    });
+    f5();  // returns once it has ended
+    EXPECT_EQ(std::tuple(en_pause, relâchée, f->position, f->action_animation_continue->isChecked(), traînée().size(),
+                         de_couleur(courbes(), noir).size()), std::tuple(true, true, 0, false, 0ul, 1024ul));  // the static display
 }

@@ -14,13 +14,13 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
     EXPECT_EQ(std::tuple(f->Combo1->count(), f->Combo1->itemText(0), f->Combo1->itemText(8), f->Combo1->currentText(), f->Combo2->count(),
                          f->Combo2->currentIndex(), f->Combo2->toolTip()), std::tuple(50, "1", "9", "50", 9, -1, "Choix d'un signal."));
     const std::tuple<QString, QString, QString, QRect> contrôles[] = {  // name, container, caption (the tooltips give the hints), place
-        {"Frame4", "Form1", "Signaux:", {5100, 0, 2655, 555}}, {"Combo2", "Frame4", "", {60, 180, 2535, 315}},
-        {"Command5", "Form1", "A propos.", {8340, 120, 855, 315}}, {"Frame3", "Form1", "Rangs:", {3660, 0, 1395, 555}},
+        {"Frame4", "zone_client", "Signaux:", {5100, 0, 2655, 555}}, {"Combo2", "Frame4", "", {60, 180, 2535, 315}},
+        {"Command5", "zone_client", "A propos.", {8340, 120, 855, 315}}, {"Frame3", "zone_client", "Rangs:", {3660, 0, 1395, 555}},
         {"Combo1", "Frame3", "", {660, 180, 675, 330}}, {"Label1", "Frame3", "Utilisés:", {60, 240, 675, 195}},
-        {"Command2", "Form1", "RAZ", {7800, 120, 495, 315}}, {"Frame2", "Form1", "Animation:", {60, 0, 3555, 555}},
+        {"Command2", "zone_client", "RAZ", {7800, 120, 495, 315}}, {"Frame2", "zone_client", "Animation:", {60, 0, 3555, 555}},
         {"Command4", "Frame2", "", {3060, 180, 375, 315}}, {"Command1", "Frame2", "", {2580, 180, 435, 315}},
         {"HScroll2", "Frame2", "", {480, 240, 1635, 195}}, {"Label2(0)", "Frame2", "Max", {60, 240, 375, 195}},
-        {"Label2(1)", "Frame2", "Mini", {2160, 240, 375, 195}}, {"Label3", "Form1", "", {9180, 180, 2775, 255}}};
+        {"Label2(1)", "Frame2", "Mini", {2160, 240, 375, 195}}, {"Label3", "zone_client", "", {9180, 180, 2775, 255}}};
     for (const auto& [nom, conteneur, légende, place] : contrôles) {
         const QWidget* w = f->findChild<QWidget*>(nom);
         ASSERT_NE(w, nullptr) << nom.toStdString();
@@ -56,7 +56,7 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
 TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
 {
     const QSize minimum = f->minimumSize();
-    EXPECT_LE(écart(QRect(QPoint(), 15 * (minimum + f->frameGeometry().size() - f->size())), QRect(0, 0, 10000, 6000)), 15);
+    EXPECT_LE(écart(QRect(QPoint(), 15 * (minimum - QSize(0, f->hauteur_menus()) + f->frameGeometry().size() - f->size())), QRect(0, 0, 10000, 6000)), 15);
     for (auto [taille, par_le_système] : {std::pair{f->size(), false}, {QSize(1600, 420), false}, {QSize(5000, 600), false},
                                           {QSize(300, 200), true}}) {
         SCOPED_TRACE(taille.width() * 10000 + taille.height());
@@ -119,7 +119,7 @@ TEST_F(Fenetre, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
         {f->Command3[7], {}, "Tracé du rang 7."}, {f->Frame1[0], coin, ""}, {f->Frame1[7], coin, ""}, {f->Command1, {}, "Animer le tracé."},
         {f->Command2, {}, "Initialiser le graphique."}, {f->Command4, {}, "Finir le tracé."}, {f->Frame2, coin, vitesse},
         {f->Label2[0], {}, vitesse}, {f->Label2[1], {}, vitesse}, {f->Frame3, coin, rangs}, {f->Label1, {}, rangs},
-        {f->Frame4, coin, "Choix d'un signal."}, {f->Label3, {}, ""}, {f->Picture1, {}, ""}, {f.get(), coin, ""},
+        {f->Frame4, coin, "Choix d'un signal."}, {f->Label3, {}, ""}, {f->Picture1, {}, ""}, {f->zone_client, coin, ""}, {f->barre_menus, coin, ""},
         {f->Picture2, {}, "Tracé manuel d'une période."}, {f->Combo1, {}, "avant"}, {f->Combo2, {}, "avant"}, {f->VScroll1, {}, "avant"},
         {f->HScroll1, {}, "avant"}, {f->HScroll2, {}, "avant"}, {f->Command5, {}, "avant"}, {f->Label4[7], {}, "avant"},
         {f->Picture4, panneau_nu, "avant"}};

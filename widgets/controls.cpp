@@ -75,6 +75,29 @@ void PressButton::mouseReleaseEvent(QMouseEvent* e)
     report(onMouseUp, button, shift, pos);
 }
 
+// The key's own repeats while it is held are neither presses nor releases.
+void PressButton::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() != Qt::Key_Space || e->isAutoRepeat()) {
+        QPushButton::keyPressEvent(e);
+        return;
+    }
+    const int shift = shiftBits(e->modifiers());
+    QPushButton::keyPressEvent(e);
+    report(onMouseDown, mouseButtonBit(Qt::LeftButton), shift, QRectF(rect()).center());
+}
+
+void PressButton::keyReleaseEvent(QKeyEvent* e)
+{
+    if (e->key() != Qt::Key_Space || e->isAutoRepeat()) {
+        QPushButton::keyReleaseEvent(e);
+        return;
+    }
+    const int shift = shiftBits(e->modifiers());
+    QPushButton::keyReleaseEvent(e);
+    report(onMouseUp, mouseButtonBit(Qt::LeftButton), shift, QRectF(rect()).center());
+}
+
 // --- ClickComboBox ----------------------------------------------------------
 
 // A selection by the user emits currentIndexChanged (when the item changes)

@@ -9,7 +9,8 @@
 
 // A push button that reports the press and the release of any mouse button,
 // with the button bit (1 left, 2 right, 4 middle), the shift bit set and the
-// position in twips. The handlers may run a nested event loop.
+// position in twips. Holding Space on it, when it has the focus, is holding
+// the left button at its centre. The handlers may run a nested event loop.
 class PressButton : public QPushButton {
 public:
     using Handler = std::function<void(int button, int shift, float x, float y)>;
@@ -20,6 +21,8 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
 };
 
 // A drop-down list whose click handler runs whenever an item is selected: by

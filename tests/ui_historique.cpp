@@ -1,0 +1,102 @@
+// Undo and redo: every kind of user step, made with real events, undone and redone from the keyboard.
+#include "signal/form2.h"
+#include "tests/outils_compacts.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+#include <QUndoStack>
+
+namespace {
+using Historique = AvecFenêtre;
+
+// What a step may change: the boxes, the lists' shown items and the stored period.
+auto vue(const Form1& f)
+{
+    return std::tuple(rangs_affichés(f), f.Combo1->currentText(), f.Combo2->currentText(), commun::periode);
+}
+
+// Typed on the window, made active again after a list's popup closed.
+void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
+{
+    f.activateWindow();
+    QCoreApplication::processEvents();
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &f, touche, m);
+}
+
+// Each kind of step, one after the other from "Signal carré": undone by Ctrl+Z wherever the focus is (in the typed box
+// too), the menu naming it; redone by Ctrl+Y or Ctrl+Shift+Z. The lists' click handlers are not run again: the import
+// dialog does not open, and the edited ranks come back rather than the list's signal.
+TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
+{
+    choisir(f->Combo2, 2);
+    Surface* onde = f->Picture2;
+    const auto tracé = [&](QEvent::Type t, double x, double y, Qt::MouseButtons b) {
+        souris_sur(onde, t, onde->toPixels(x, y), Qt::LeftButton, b);
+    };
+    const std::pair<QString, std::function<void()>> étapes[] = {
+        {"la saisie du rang 3", [&] {
+             f->Amplit[3]->setFocus();
+             taper(f->Amplit[3], "12.5");
+         }},
+        {"le glissement du rang 5", [&] {
+             glisser(f->bar[5], QEvent::MouseButtonPress, 30);
+             glisser(f->bar[5], QEvent::MouseMove, 60);
+             glisser(f->bar[5], QEvent::MouseButtonRelease, 60);
+         }},
+        {"le glissement du rang 7", [&] {
+             glisser(f->bar_deg[7], QEvent::MouseButtonPress, 45);
+             glisser(f->bar_deg[7], QEvent::MouseButtonRelease, 90);
+         }},
+        {"le choix du signal « Signal triangulaire »", [&] { choisir(f->Combo2, 3); }},
+        {"le choix du nombre de rangs", [&] { choisir(f->Combo1, 4); }},
+        {"le tracé d'une période", [&] {
+             tracé(QEvent::MouseButtonPress, 1.0, 0.5, Qt::LeftButton);
+             tracé(QEvent::MouseMove, 2.0, 0.5, Qt::LeftButton);
+             tracé(QEvent::MouseButtonRelease, 2.0, 0.5, Qt::NoButton);
+         }},
+        {"le choix du signal « Importer un fichier Psim »", [&] {
+             dans_la_fenêtre_modale<Form2>([](Form2* d) { d->Command2->click(); });  // cancelled: the period is lost
+             choisir(f->Combo2, 1);
+         }},
+        {"RAZ", [&] { f->Command2->click(); }},
+    };
+    int n = 0;
+    for (const auto& [nom, faire] : étapes) {
+        SCOPED_TRACE(nom.toStdString());
+        const auto avant = vue(*f);
+        faire();
+        const auto après = vue(*f);
+        ASSERT_NE(après, avant);
+        EXPECT_EQ(f->action_annuler->text(), "&Annuler " + nom);
+        touches(*f, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(vue(*f), avant);
+        EXPECT_EQ(std::pair(f->action_rétablir->text(), f->action_rétablir->isEnabled()), std::pair("&Rétablir " + nom, true));
+        dans_la_fenêtre_modale<Form2>([&](Form2* d) { ADD_FAILURE() << "the import dialog opened again", d->Command2->click(); });
+        const bool y = n++ % 2;
+        touches(*f, y ? Qt::Key_Y : Qt::Key_Z, y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(vue(*f), après);
+    }
+    EXPECT_EQ(f->historique->count(), 9);  // the first choice too
+}
+
+// Typing is one step per box, whatever its keys; a hundred steps and more are kept; with nothing done, nothing to undo.
+TEST_F(Historique, TypingIsOneStepPerBoxAndAHundredStepsAreKept)
+{
+    EXPECT_EQ(std::pair(f->action_annuler->isEnabled(), f->action_rétablir->isEnabled()), std::pair(false, false));
+    for (int i = 0; i < 120; ++i) {
+        QLineEdit* boîte = i % 2 ? f->déphas[1 + i % 50] : f->Amplit[1 + i % 50];
+        boîte->setFocus();
+        taper(boîte, QString::number(i + 1));
+        QCoreApplication::sendEvent(boîte, new QFocusEvent(QEvent::FocusOut));
+    }
+    EXPECT_GE(f->historique->count(), 100);
+    for (int i = 119; i >= 120 - f->historique->count(); --i) {
+        const int rang = 1 + i % 50;
+        EXPECT_EQ(f->action_annuler->text(), "&Annuler la saisie du rang " + QString::number(rang));
+        f->action_annuler->trigger();
+    }
+    EXPECT_EQ(rangs_affichés(*f).size(), 10u);  // the 20 oldest typed boxes beyond the history's reach stay (10 ranks)
+}
+}  // namespace

@@ -1,0 +1,56 @@
+// The menu bar above the designed client area: its menus, their shortcuts
+// typed on the keyboard, and the client area's size and places below it.
+#include "tests/outils_compacts.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+
+namespace {
+using Menus = AvecFenêtre;
+
+QStringList entrées(const QMenu* m)
+{
+    QStringList r;
+    for (const QAction* a : m->actions())
+        r << (a->isSeparator() ? "-" : a->text() + " " + a->shortcut().toString());
+    return r;
+}
+
+// The menus, their captions with mnemonics and standard shortcuts; the client area keeps its designed size and
+// places below the bar.
+TEST_F(Menus, ThreeFrenchMenusAboveTheDesignedClientArea)
+{
+    QStringList titres;
+    for (const QAction* a : f->barre_menus->actions())
+        titres << a->text();
+    EXPECT_EQ(titres, QStringList({"&Fichier", "&Édition", "&Outils", "&Aide"}));
+    EXPECT_EQ(entrées(f->menu_fichier).mid(entrées(f->menu_fichier).size() - 2), QStringList({"-", "&Quitter Ctrl+Q"}));
+    EXPECT_EQ(entrées(f->menu_aide), QStringList({"À &propos… "}));
+    const int m = f->barre_menus->height();
+    EXPECT_GT(m, 10);
+    EXPECT_EQ(std::tuple(f->size(), f->barre_menus->geometry(), f->zone_client->geometry(), f->largeur_client(), f->hauteur_client()),
+              std::tuple(QSize(802, 463 + m), QRect(0, 0, 802, m), QRect(0, m, 802, 463), 12030, 6945));
+    EXPECT_EQ(f->Command2->mapTo(f.get(), QPoint(0, 0)), QPoint(520, m + 8));
+}
+
+// Ctrl+Q and "&Quitter" close the window; "À &propos…" shows the about box of the "A propos." button.
+TEST_F(Menus, TheShortcutsWorkFromTheKeyboard)
+{
+    QString titre;
+    dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* b) {
+        titre = b->windowTitle();
+        b->accept();
+    });
+    f->action_à_propos->trigger();
+    EXPECT_EQ(titre, "A propos");
+    f->activateWindow();
+    QCoreApplication::processEvents();
+    f->Amplit[3]->setFocus();
+    QTest::keyClick(f->Amplit[3], Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(f->Amplit[3]->text(), "0");
+}
+}  // namespace
