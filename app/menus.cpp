@@ -44,6 +44,7 @@ void Form1::construire_menus()
     QObject::connect(action_à_propos, &QAction::triggered, this, [this] { Command5_Click(); });
 
     construire_historique();
+    relier_résultats();  // measurements, export and saved signals (resultats/)
 }
 
 int Form1::hauteur_menus() const
@@ -64,6 +65,5 @@ bool Form1::ouvrir(const QString& chemin)
     return ouvert;
 }
 
-// Defined by the measurements and saved-signals subsystems as they land.
+// Defined by the measurements subsystem as it lands.
 bool Form1::ouvrir_mesures(const QString&) { return false; }
-bool Form1::ouvrir_signal(const QString&) { return false; }
