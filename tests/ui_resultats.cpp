@@ -8,8 +8,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <cstring>
@@ -254,4 +257,38 @@ TEST_F(Résultats, BadDocumentsChangeNothing) {
     }
     EXPECT_EQ(message([&] { f->ouvrir_signal(chemin("absent.sinuvia")); }),
               "Impossible d'ouvrir « " + chemin("absent.sinuvia") + " » : le fichier est illisible ou n'existe pas.");
+}
+
+// The entries of "&Fichier" and "&Outils" with their shortcuts, typed on the keyboard: Ctrl+S saves through the file
+// dialog (the suffix added), Ctrl+M shows "Mesures"; a signal opened through the window's opening is one step undone.
+TEST_F(Résultats, MenuEntriesShortcutsAndOpeningAsOneStep) {
+    const auto entrées = [](const QMenu* m) {
+        QStringList r;
+        for (const QAction* a : m->actions())
+            r << (a->isSeparator() ? "-" : a->text() + " " + a->shortcut().toString());
+        return r;
+    };
+    EXPECT_EQ(entrées(f->menu_fichier), QStringList({"Ouvrir un &signal… ", "&Enregistrer le signal… Ctrl+S", "Exporter les harmoniques… ",
+                                                     "Exporter l'image… ", "Copier l'image Ctrl+Shift+C", "-", "&Quitter Ctrl+Q"}));
+    EXPECT_EQ(entrées(f->menu_outils).last(), "&Mesures Ctrl+M");
+    choisir(f->Combo2, 3);
+    f->activateWindow();
+    QCoreApplication::processEvents();
+    dans_la_fenêtre_modale<QFileDialog>([&](QFileDialog* d) { d->selectFile(chemin("triangle")), static_cast<QDialog*>(d)->accept(); });
+    QTest::keyClick(f->Amplit[2], Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QFile::exists(chemin("triangle.sinuvia")));
+    f->activateWindow();
+    QCoreApplication::processEvents();
+    QTest::keyClick(f->Amplit[2], Qt::Key_M, Qt::ControlModifier);
+    auto* mesures = f->findChild<QWidget*>("Mesures");
+    ASSERT_TRUE(mesures && mesures->isVisible());
+
+    const QString triangle = f->Amplit[3]->text();
+    choisir(f->Combo2, 2);
+    const QString carré = f->Amplit[3]->text();
+    ASSERT_TRUE(f->ouvrir(chemin("triangle.sinuvia")));
+    EXPECT_EQ(std::tuple(f->Amplit[3]->text(), f->Combo2->currentText()), std::tuple(triangle, "Signal triangulaire"));
+    f->action_annuler->trigger();
+    EXPECT_EQ(std::tuple(f->Amplit[3]->text(), f->Combo2->currentText(), f->action_rétablir->text()),
+              std::tuple(carré, "Signal carré", "&Rétablir l'ouverture de « triangle.sinuvia »"));
 }
