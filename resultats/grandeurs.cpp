@@ -1,7 +1,8 @@
 #include "resultats/grandeurs.h"
 
 #include "app/nombres.h"
-#include "signal/calcul/synthese.h"
+#include "app/commun.h"
+#include "signal/calcul/registres.h"
 #include "signal/fft/fft.h"
 
 #include <algorithm>
@@ -49,6 +50,52 @@ double crête_affinée(std::span<const double> y)
     return crête;
 }
 
+// The sine and cosine of 2π·i/points, computed once.
+struct Table {
+    std::array<double, points> sin, cos;
+    Table()
+    {
+        for (int i = 0; i < points; ++i) {
+            sin[static_cast<std::size_t>(i)] = std::sin(2 * 3.14159265358979323846 * i / points);
+            cos[static_cast<std::size_t>(i)] = std::cos(2 * 3.14159265358979323846 * i / points);
+        }
+    }
+};
+
+// y(θk) = A0 + Σ Ak·sin(k·θ + φk) at θk = 2π·k/points, each sine read from
+// the table as sin(kθ)·cos φ + cos(kθ)·sin φ: no sine computed per point,
+// and no rounding carried from one point to the next.
+void synthétiser(std::span<const commun::Composante> c, int n, std::array<double, points>& y)
+{
+    static const Table t;
+    calcul::registres_propres();
+    std::array<double, commun::dernier_rang + 1> a{}, b{};
+    std::array<unsigned, commun::dernier_rang + 1> rang{};
+    int m = 0;
+    for (int k = 1; k <= n; ++k) {
+        const commun::Composante& r = c[static_cast<std::size_t>(k)];
+        if (!(r.amplitude > 0))
+            continue;
+        a[m] = r.amplitude * std::cos(r.déphas);
+        b[m] = r.amplitude * std::sin(r.déphas);
+        rang[m++] = static_cast<unsigned>(k);
+    }
+    for (unsigned i = 0; i < points; ++i) {
+        double pair = c[0].amplitude, impair = 0;
+        int j = 0;
+        for (; j + 1 < m; j += 2) {
+            const unsigned p = (rang[j] * i) % points, q = (rang[j + 1] * i) % points;
+            pair += a[j] * t.sin[p] + b[j] * t.cos[p];
+            impair += a[j + 1] * t.sin[q] + b[j + 1] * t.cos[q];
+        }
+        if (j < m) {
+            const unsigned p = (rang[j] * i) % points;
+            pair += a[j] * t.sin[p] + b[j] * t.cos[p];
+        }
+        y[i] = pair + impair;
+    }
+}
+
 }  // namespace
 
 DesRangs des_rangs(const Rangs& r)
@@ -70,7 +117,7 @@ DesRangs des_rangs(const Rangs& r)
     const double efficace = std::sqrt(a0 * a0 + alternatif / 2);
 
     std::array<double, points> y{};
-    synthese::hauteurs(c, n, 0, 4, 6.283185307179586 / 4096, y);
+    synthétiser(c, n, y);
     double somme_abs = 0;
     for (double v : y)
         somme_abs += std::abs(v);
