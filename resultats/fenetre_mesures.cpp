@@ -65,6 +65,7 @@ FenetreMesures::FenetreMesures(Form1* principale) : QWidget(principale, Qt::Wind
     auto cadre = [&](const Grandeur* début, const Grandeur* fin) {
         auto* g = new QGroupBox(this);
         auto* grille = new QGridLayout(g);
+        grille->setColumnStretch(0, 1);  // the values of both frames line up on the right
         for (const Grandeur* d = début; d != fin; ++d) {
             const int r = grille->rowCount();
             Ligne l{new QLabel(QString::fromUtf8(d->titre), g), new QLabel(g), d->en_unité ? new QLabel(g) : nullptr};

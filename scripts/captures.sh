@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Retakes the README's screenshots (docs/screenshot.png, docs/screenshot-x2.png
 # on a screen scaled 200 %, docs/screenshot-projecteur.png started with
-# --echelle 1.5) as a French classroom sees the window: the program
+# --echelle 1.5, docs/screenshot-mesures.png with the "Mesures" window open
+# beside a half-wave rectified sine) as a French classroom sees the window: the program
 # runs under Xvfb in fr_FR.UTF-8, "Signal carré" is chosen and the amplitude
 # strip of rank 3 is being dragged. Needs xvfb, xdotool and imagemagick, and
 # the fr_FR.UTF-8 locale (see the README). Build first (scripts/sinuvia.sh run).
@@ -40,6 +41,27 @@ capture() {  # scale, output file, program's arguments
     xdotool mouseup 1
     kill "$pid"
 }
+# "Redressement simple alternance" picked, then Ctrl+M: "Mesures" opens on the
+# right of the main window; both are captured.
+capture_mesures() {  # output file
+    "$build/sinuvia" &
+    local pid=$!
+    sleep 3
+    xdotool mousemove 428 $((21 + 17)) click 1; sleep 0.7
+    xdotool key Down Down Down Down Down Down Return; sleep 1
+    xdotool mousemove 400 300 key ctrl+m; sleep 1.5
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool search --name '^Mesures$' getwindowgeometry --shell | head -n 6)"
+    local d
+    d=$(mktemp -d)
+    import -window root -crop "802x480+0+0" +repage "$d/principale.png"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$d/mesures.png"
+    convert "$d/principale.png" "$d/mesures.png" -background '#efefef' -gravity north +append "$1"
+    rm -rf "$d"
+    kill "$pid"
+}
+[ "${SEULEMENT_MESURES:-}" = 1 ] && { capture_mesures "$top/docs/screenshot-mesures.png"; exit 0; }
 capture 1 "$top/docs/screenshot.png"
 capture 2 "$top/docs/screenshot-x2.png"
 capture 1.5 "$top/docs/screenshot-projecteur.png" --echelle 1.5
+capture_mesures "$top/docs/screenshot-mesures.png"
