@@ -52,8 +52,7 @@ bool Form1::exporter_image(const QString& chemin)
 {
     const QString suffixe = chemin.section(QLatin1Char('.'), -1).toLower();
     QByteArray contenu;
-    QBuffer tampon(&contenu);
-    tampon.open(QIODevice::WriteOnly);
+    QBuffer tampon(&contenu);  // opened by the image writer or the SVG generator
     if (chemin.contains(QLatin1Char('.')) && suffixe == QLatin1String("png")) {
         image_des_tracés(2).save(&tampon, "PNG");
     } else if (chemin.contains(QLatin1Char('.')) && suffixe == QLatin1String("svg")) {
@@ -61,6 +60,7 @@ bool Form1::exporter_image(const QString& chemin)
         QSvgGenerator svg;
         svg.setOutputDevice(&tampon);
         svg.setSize(taille);
+        svg.setResolution(96);  // a pixel of the screen is a CSS pixel
         svg.setViewBox(QRect(QPoint(0, 0), taille));
         svg.setTitle(QStringLiteral("Sinuvia"));
         QPainter p(&svg);
@@ -70,7 +70,6 @@ bool Form1::exporter_image(const QString& chemin)
         avertir(this, QStringLiteral("Le nom de l'image doit finir par .png ou .svg."));
         return false;
     }
-    tampon.close();
     return écrire_fichier(this, chemin, contenu);
 }
 

@@ -48,11 +48,10 @@ QString FenetreMesures::texte(std::optional<double> valeur, const QString& suffi
         return QStringLiteral("—");
     QLocale l;
     l.setNumberOptions(QLocale::OmitGroupSeparator);
-    const double v = *valeur;
+    // Rounding left by a sum that is 0 (the mean of a sine's samples) shows as 0.
+    const double v = std::abs(*valeur) < 1e-9 ? 0.0 : *valeur;
     const int décimales = v == 0 ? 0 : std::clamp(3 - static_cast<int>(std::floor(std::log10(std::abs(v)))), 0, 12);
-    QString t = l.toString(v, 'f', décimales);
-    if (t.startsWith(l.negativeSign()) && l.toDouble(t) == 0)  // -0,0001 shown with four decimals is 0
-        t.remove(0, l.negativeSign().size());
+    const QString t = l.toString(v, 'f', décimales);
     return suffixe.isEmpty() ? t : t + QLatin1Char(' ') + suffixe;
 }
 

@@ -116,11 +116,12 @@ TEST_F(Mesures, FiguresOfListSignalsAgainstDirectSums) {
         }
     }
     choisir(f->Combo2, 8);  // "Signal sinusoidal": exactly one rank of 100 %
-    const char* noms[] = {"moyenne", "efficace", "efficace_fondamental", "thd_f", "thd_r", "facteur_crête", "facteur_forme", "part_hors_rangs"};
+    const char* noms[] = {"moyenne", "efficace", "efficace_fondamental", "thd_f", "thd_r", "facteur_crête", "facteur_forme",
+                          "part_hors_rangs", "période_moyenne"};
     QStringList vus;
     for (const char* nom : noms)
         vus << texte(nom);
-    EXPECT_EQ(vus, QStringList({"0 %", "70,71 %", "70,71 %", "0 %", "0 %", "1,414", "1,111", "0 %"}));
+    EXPECT_EQ(vus, QStringList({"0 %", "70,71 %", "70,71 %", "0 %", "0 %", "1,414", "1,111", "0 %", "0 %"}));
     EXPECT_EQ(fenêtre->findChild<QGroupBox*>()->title(), "Rangs 0 à 7");
     choisir(f->Combo2, 7);  // "Redressement double alternance": no fundamental, 0.01 stored for it
     EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, texte("thd_f"), texte("efficace_fondamental")),
@@ -159,6 +160,8 @@ TEST_F(Mesures, UpdatedAfterEveryChangeButNotInsideABulkUpdate) {
     commun::origine.échelle = 20;
     commun::periode[100] = 0.5;
     f->tracerut();
+    for (const QLabel* l : fenêtre->findChildren<QLabel*>(QRegularExpression("^(moyenne|efficace|période_crête)(_unité)?$")))
+        EXPECT_TRUE(l->isVisible() && (l->alignment() & Qt::AlignRight)) << l->objectName().toStdString();
     EXPECT_EQ(std::tuple(texte("efficace"), texte("efficace_unité"), texte("période_crête"), texte("période_crête_unité")),
               std::tuple("35,36 %", "7,071 A", "50,00 %", "10,00 A"));
 }

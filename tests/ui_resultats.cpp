@@ -11,6 +11,8 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,8 +117,21 @@ TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
         << couleurs[noir] << " " << couleurs[magenta] << " " << couleurs[jaune] << " " << gauche;
 
     ASSERT_TRUE(f->exporter_image(chemin("image.SVG")));
-    const QByteArray svg = contenu(chemin("image.SVG"));
-    EXPECT_TRUE(svg.contains("<svg") && svg.contains("#ff00ff") && svg.contains("#ffff00") && svg.size() > 10000) << svg.size();
+    QSvgRenderer svg(chemin("image.SVG"));  // drawn again: the same plots in their colours, white between them
+    QImage rendu(taille, QImage::Format_ARGB32);
+    rendu.fill(Qt::transparent);
+    QPainter peintre(&rendu);
+    svg.render(&peintre);
+    peintre.end();
+    int vus[3] = {};  // black, magenta and yellow, or half of them on white where the renderer smooths a line
+    for (int y = 0; y < rendu.height(); ++y)
+        for (int x = 0; x < rendu.width(); ++x) {
+            const QColor c = rendu.pixelColor(x, y);
+            const bool r = c.red() > 200, v = c.green() > 200, b = c.blue() > 200, r0 = c.red() < 150, v0 = c.green() < 150, b0 = c.blue() < 150;
+            vus[0] += r0 && v0 && b0, vus[1] += r && v0 && b, vus[2] += r && v && b0;
+        }
+    EXPECT_EQ(std::tuple(svg.viewBox(), rendu.pixel(f->Picture1->width() + 4, 5), vus[0] > 500, vus[1] > 500, vus[2] > 100),
+              std::tuple(QRect(QPoint(0, 0), taille), qRgb(255, 255, 255), true, true, true)) << vus[0] << " " << vus[1] << " " << vus[2];
 
     QGuiApplication::clipboard()->clear();
     f->action_CopierImage->trigger();
@@ -228,6 +243,7 @@ TEST_F(Résultats, BadDocumentsChangeNothing) {
         {avec("format", "autre"), "ce n'est pas un signal enregistré par Sinuvia."},
         {avec("version", 2), "il a été enregistré par une version plus récente de Sinuvia (format 2, celle-ci lit le format 1)."},
         {avec("version", 0), "le fichier est endommagé (version illisible)."},
+        {avec("version", 1.5), "le fichier est endommagé (version illisible)."},
         {avec("rangs", 70), "Le nombre de rangs (70) n'est pas compris entre 1 et 50."},
         {avec("rangs", "50"), "le fichier est endommagé (nombre de rangs illisible)."},
         {avec("période", courte), "le fichier est endommagé (la période compte 4000 échantillons au lieu de 4097)."},
