@@ -1,14 +1,12 @@
 // Export (CSV, PNG, SVG, clipboard), safe writes that fail in French, and signals saved and reopened.
-#include "resultats/document.h"
 #include "tests/outils_compacts.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -17,24 +15,24 @@
 #include <QTest>
 
 #include <csignal>
-#include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
 struct Résultats : AvecFenêtre {
-    void SetUp() override
-    {
-        AvecFenêtre::SetUp();
-        commun::origine = {};
-    }
-    void TearDown() override
-    {
-        QLocale::setDefault(QLocale::c());
-        commun::origine = {};
-    }
+    void SetUp() override { AvecFenêtre::SetUp(), commun::origine = {}; }
+    void TearDown() override { QLocale::setDefault(QLocale::c()), commun::origine = {}; }
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
+    // What a saved signal holds, as the window shows it.
+    auto état() const
+    {
+        QStringList t;
+        for (int k = 0; k <= Form1::nb_rangs; ++k)
+            t << f->Amplit[k]->text() << f->déphas[k]->text() << f->Label4[k]->text();
+        const commun::Origine& o = commun::origine;
+        return std::tuple(t, f->Combo1->currentText(), f->Combo2->currentText(), o.fichier, o.colonne, o.unité, o.échelle, commun::periode);
+    }
     // Runs `action`, answering the message box it shows; returns the box's text ("" when none).
     template <class F> QString message(F action)
     {
@@ -58,38 +56,28 @@ QByteArray contenu(const QString& chemin)
 // The harmonic table read back in French (";" and ",") and in English ("," and "."), ranks 0 to n, with the
 // measurement's unit when there is one.
 TEST_F(Résultats, HarmonicTableReadBackInBothLocales) {
-    for (auto [k, a, d] : {std::tuple{0, "-12.5", "0"}, {1, "100", "0"}, {2, "33.3", "45.25"}, {3, "7", "-90"}, {4, "9", "9"}}) {
-        f->Amplit[k]->setText(a);
-        f->déphas[k]->setText(d);
-    }
+    for (auto [k, a, d] : {std::tuple{0, "-12.5", "0"}, {1, "100", "0"}, {2, "33.3", "45.25"}, {3, "7", "-90"}, {4, "9", "9"}})
+        f->Amplit[k]->setText(a), f->déphas[k]->setText(d);
     choisir(f->Combo1, 2);  // n = 3: rank 4 cleared
     const struct { QLocale locale; QChar sép; std::string unité; double échelle; } cas[] = {
         {QLocale(QLocale::French, QLocale::France), ';', "", 0}, {QLocale(QLocale::English, QLocale::UnitedStates), ',', "", 0},
         {QLocale(QLocale::French, QLocale::Canada), ';', "mA", 250}};
     for (const auto& c : cas) {
-        QLocale::setDefault(c.locale);
-        commun::origine.unité = c.unité;
-        commun::origine.échelle = c.échelle;
+        QLocale::setDefault(c.locale), commun::origine.unité = c.unité, commun::origine.échelle = c.échelle;
         ASSERT_TRUE(f->exporter_harmoniques(chemin("h.csv")));
         const QByteArray octets = contenu(chemin("h.csv"));
         ASSERT_TRUE(octets.startsWith("\xEF\xBB\xBF"));
         const QStringList lignes = QString::fromUtf8(octets.mid(3)).split("\r\n", Qt::SkipEmptyParts);
         ASSERT_EQ(lignes.size(), 5) << octets.toStdString();
-        QStringList entête = {"Rang", "Amplitude (%)", "Déphasage (°)", "Amplitude efficace (%)"};
-        if (c.échelle)
-            entête << "Amplitude (mA)";
+        const QStringList entête = QStringList{"Rang", "Amplitude (%)", "Déphasage (°)", "Amplitude efficace (%)", "Amplitude (mA)"}.mid(0, c.échelle ? 5 : 4);
         EXPECT_EQ(lignes[0].split(c.sép), entête);
         for (int k = 0; k <= 3; ++k) {
             const QStringList champs = lignes[k + 1].split(c.sép);
             ASSERT_EQ(champs.size(), entête.size()) << lignes[k + 1].toStdString();
             const double a = f->Amplit[k]->text().toDouble();
-            std::vector<double> lus, attendus = {double(k), a, f->déphas[k]->text().toDouble(), k ? a / std::sqrt(2) : a};
-            if (c.échelle)
-                attendus.push_back(a / 100 * c.échelle);
-            for (const QString& champ : champs)
-                lus.push_back(c.locale.toDouble(champ));
-            for (std::size_t i = 0; i < lus.size(); ++i)
-                EXPECT_NEAR(lus[i], attendus[i], 1e-12) << k << " " << i;
+            const double attendus[] = {double(k), a, f->déphas[k]->text().toDouble(), k ? a / std::sqrt(2) : a, a / 100 * c.échelle};
+            for (int i = 0; i < champs.size(); ++i)
+                EXPECT_NEAR(c.locale.toDouble(champs[i]), attendus[i], 1e-12) << k << " " << i;
         }
     }
 }
@@ -103,16 +91,10 @@ TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
     const QSize taille(f->Picture1->width() + 8 + f->Picture2->width(), std::max(f->Picture1->height(), f->Picture2->height()));
     EXPECT_EQ(png.size(), 2 * taille);
     std::map<QRgb, int> couleurs;
+    int gauche = 0;  // black in the diagram's half
     for (int y = 0; y < png.height(); ++y)
         for (int x = 0; x < png.width(); ++x)
-            ++couleurs[png.pixel(x, y) | 0xFF000000];
-    const int gauche = [&] {  // black pixels in the diagram's half
-        int n = 0;
-        for (int y = 0; y < png.height(); ++y)
-            for (int x = 0; x < 2 * f->Picture1->width(); ++x)
-                n += (png.pixel(x, y) | 0xFF000000) == noir;
-        return n;
-    }();
+            ++couleurs[png.pixel(x, y) | 0xFF000000], gauche += x < 2 * f->Picture1->width() && (png.pixel(x, y) | 0xFF000000) == noir;
     EXPECT_TRUE(couleurs[noir] > 2000 && couleurs[magenta] > 2000 && couleurs[jaune] > 500 && gauche > 100)
         << couleurs[noir] << " " << couleurs[magenta] << " " << couleurs[jaune] << " " << gauche;
 
@@ -158,9 +140,7 @@ TEST_F(Résultats, FailedWritesLeaveTheExistingFile) {
 
     // The disk full after a few bytes (a file size limit): the old file stays as it was.
     QFile ancien(chemin("h.csv"));
-    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly));
-    ancien.write("ancien");
-    ancien.close();
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6 && ancien.flush());
     rlimit avant{};
     getrlimit(RLIMIT_FSIZE, &avant);
     const rlimit petite{16, avant.rlim_max};
@@ -183,18 +163,8 @@ TEST_F(Résultats, SaveAndReopenRestoresTheWindowBitForBit) {
     f->déphas[5]->setText("-1e-7");
     commun::periode[17] = 0.1 + 3e-17 * 7;
     commun::periode[4000] = -1.0 / 3;
-    commun::origine.fichier = "/tmp/mesure I(L1).csv";
-    commun::origine.colonne = "I(L1)";
-    commun::origine.unité = "A";
-    commun::origine.échelle = 12.5;
+    commun::origine = {"/tmp/mesure I(L1).csv", "I(L1)", "A", 12.5};
     f->VScroll1_Change();  // redrawn with the period
-    const auto état = [&] {
-        QStringList t;
-        for (int k = 0; k <= Form1::nb_rangs; ++k)
-            t << f->Amplit[k]->text() << f->déphas[k]->text() << f->Label4[k]->text();
-        return std::tuple(t, f->Combo1->currentText(), f->Combo2->currentText(), commun::origine.fichier, commun::origine.colonne,
-                          commun::origine.unité, commun::origine.échelle);
-    };
     const auto avant = état();
     const auto période = commun::periode;
     QCoreApplication::processEvents();
@@ -255,18 +225,11 @@ TEST_F(Résultats, BadDocumentsChangeNothing) {
     choisir(f->Combo2, 4);
     choisir(f->Combo1, 9);
     taper(f->Amplit[2], "77");
-    const auto état = [&] {
-        QStringList t;
-        for (int k = 0; k <= Form1::nb_rangs; ++k)
-            t << f->Amplit[k]->text() << f->déphas[k]->text();
-        return std::tuple(t, f->Combo1->currentText(), f->Combo2->currentText(), commun::periode);
-    };
+    commun::origine = {"m.csv", "U", "V", 3};
     const auto avant = état();
     for (const auto& [octets, raison] : cas) {
         QFile fichier(chemin("mauvais.sinuvia"));
-        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        fichier.write(octets);
-        fichier.close();
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(octets) == octets.size() && fichier.flush());
         EXPECT_EQ(message([&] { EXPECT_FALSE(f->ouvrir_signal(chemin("mauvais.sinuvia"))); }),
                   "Impossible d'ouvrir « " + chemin("mauvais.sinuvia") + " » : " + raison);
         EXPECT_TRUE(état() == avant) << raison.toStdString();
