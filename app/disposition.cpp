@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
+#include <QAction>
 #include <QMenuBar>
 #include <QScrollBar>
 
@@ -123,6 +124,7 @@ void Form1::closeEvent(QCloseEvent* e)
 {
     int16_t annuler = 0;
     Form_Unload(annuler);
+    action_écouter->setChecked(false);  // the sound stops with its window
     e->accept();
 }
 

@@ -11,6 +11,7 @@
 #include "widgets/surface.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -104,8 +105,15 @@ Form1::Form1()
 
 Form1::~Form1()
 {
-    // The history empties itself as it goes, after the menus it names.
+    // What reports to this window while its controls go: the history, which
+    // empties itself after the menus it names; the focus and the boxes, which
+    // report a last change of focus.
     QObject::disconnect(historique, nullptr, this, nullptr);
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    for (int i = 0; i <= nb_rangs; ++i) {
+        Amplit[i]->disconnect(this);
+        déphas[i]->disconnect(this);
+    }
 }
 
 void Form1::construire_contrôles()

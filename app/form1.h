@@ -20,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QScrollBar;
+class QTextBrowser;
 class QUndoStack;
 class ClickComboBox;
 class PressButton;
@@ -29,6 +30,7 @@ class Surface;
 class Form2;
 class FenetreMesures;
 class QImage;
+class Écoute;
 
 class Form1 : public QWidget {
 public:
@@ -85,7 +87,13 @@ public:
     QAction* séparateur_quitter = nullptr;
     QAction* action_quitter = nullptr;
     QAction* action_à_propos = nullptr;
+    QAction* action_guide = nullptr;
+    // The guide's window, opened by "Guide d'utilisation" (app/guide.cpp).
+    QTextBrowser* guide = nullptr;
+    void ouvrir_guide();
     QAction* action_animation_continue = nullptr;  // checked while it runs
+    QAction* action_écouter = nullptr;       // checked while the sound plays
+    QAction* action_exporter_son = nullptr;
     QAction* action_annuler = nullptr;
     QAction* action_rétablir = nullptr;
     // The designed client area: every control below lies in it, placed in
@@ -124,6 +132,9 @@ public:
     // Writes a state back through the boxes, without running the lists'
     // click handlers, and redraws once.
     void rétablir_état(const État& état);
+
+    // ---- the sound of the harmonics (son/ecoute.cpp) ----------------------
+    Écoute* écoute = nullptr;
 
     // ---- controls (object names are the designed names) -----------------
     QGroupBox* Frame2 = nullptr;   // "Animation:"
@@ -302,6 +313,8 @@ private:
     int reste_molette = 0;
 
     void construire_historique();
+    void construire_écoute();
+    void construire_aide();
     void relier_historique();
     void montrer_historique();
     std::optional<QString> étape_en_cours;

@@ -30,6 +30,7 @@ void Form1::construire_menus()
 
     menu_outils = barre_menus->addMenu(QStringLiteral("&Outils"));
     menu_outils->setObjectName(QStringLiteral("menu_Outils"));
+    menu_outils->setToolTipsVisible(true);  // a disabled entry says why
     action_animation_continue = menu_outils->addAction(QStringLiteral("Animation &continue"));
     action_animation_continue->setObjectName(QStringLiteral("action_AnimationContinue"));
     action_animation_continue->setCheckable(true);
@@ -45,6 +46,8 @@ void Form1::construire_menus()
 
     construire_historique();
     relier_résultats();  // measurements, export and saved signals (resultats/)
+    construire_écoute();
+    construire_aide();
 }
 
 int Form1::hauteur_menus() const

@@ -49,8 +49,8 @@ public:
         if (e->type() != QEvent::ShortcutOverride)
             return false;
         const auto* touche = static_cast<QKeyEvent*>(e);
-        const bool historique = touche->matches(QKeySequence::Undo) || touche->matches(QKeySequence::Redo) ||
-                                touche->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+        // (Redo is Ctrl+Shift+Z and Ctrl+Y here.)
+        const bool historique = touche->matches(QKeySequence::Undo) || touche->matches(QKeySequence::Redo);
         if (historique)
             e->ignore();
         return historique;

@@ -89,7 +89,8 @@ TEST_F(Historique, TypingIsOneStepPerBoxAndAHundredStepsAreKept)
         QLineEdit* boîte = i % 2 ? f->déphas[1 + i % 50] : f->Amplit[1 + i % 50];
         boîte->setFocus();
         taper(boîte, QString::number(i + 1));
-        QCoreApplication::sendEvent(boîte, new QFocusEvent(QEvent::FocusOut));
+        QFocusEvent sortie(QEvent::FocusOut);
+        QCoreApplication::sendEvent(boîte, &sortie);
     }
     EXPECT_GE(f->historique->count(), 100);
     for (int i = 119; i >= 120 - f->historique->count(); --i) {

@@ -36,7 +36,9 @@ TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
     const QTemporaryDir d;
     ASSERT_EQ(QProcess::execute(CMAKE_COMMAND, {"--install", SINUVIA_CONSTRUCTION, "--prefix", d.path()}), 0);
     QStringList fichiers, attendus{"bin/sinuvia", "share/applications/sinuvia.desktop", "share/icons/hicolor/scalable/apps/sinuvia.svg",
-                                   "share/metainfo/org.example.Sinuvia.metainfo.xml", "share/mime/packages/sinuvia.xml"};
+                                   "share/metainfo/org.example.Sinuvia.metainfo.xml", "share/mime/packages/sinuvia.xml",
+                                   "share/doc/sinuvia/guide.md", "share/doc/sinuvia/screenshot.png",
+                                   "share/doc/sinuvia/screenshot-projecteur.png"};
     for (QDirIterator i(d.path(), QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
         fichiers << QDir(d.path()).relativeFilePath(i.next());
     for (int n : {16, 32, 48, 64, 128, 256}) {  // the five bars: the first one's foot drawn, the top right corner empty

@@ -28,7 +28,7 @@ TEST_F(Menus, ThreeFrenchMenusAboveTheDesignedClientArea)
         titres << a->text();
     EXPECT_EQ(titres, QStringList({"&Fichier", "&Édition", "&Outils", "&Aide"}));
     EXPECT_EQ(entrées(f->menu_fichier).mid(entrées(f->menu_fichier).size() - 2), QStringList({"-", "&Quitter Ctrl+Q"}));
-    EXPECT_EQ(entrées(f->menu_aide), QStringList({"À &propos… "}));
+    EXPECT_EQ(entrées(f->menu_aide), QStringList({"&Guide d'utilisation F1", "À &propos… "}));
     const int m = f->barre_menus->height();
     EXPECT_GT(m, 10);
     EXPECT_EQ(std::tuple(f->size(), f->barre_menus->geometry(), f->zone_client->geometry(), f->largeur_client(), f->hauteur_client()),

@@ -1,0 +1,77 @@
+// Listening from the window: the entries, no output device, the ranks the sound follows, and the WAV export.
+#include "son/ecoute.h"
+#include "tests/outils_compacts.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include <sndfile.h>
+
+#include <numbers>
+
+namespace {
+using Son = AvecFenêtre;
+
+// "É&couter" (Ctrl+L, checkable) in "Outils", the export in "Fichier"; without a device the entry is disabled and
+// says why; the panel's frequency from 55 to 1,760 Hz, 220 at first.
+TEST_F(Son, TheEntriesAndNoOutputDevice)
+{
+    EXPECT_TRUE(f->menu_outils->actions().contains(f->action_écouter));
+    EXPECT_TRUE(f->menu_fichier->actions().indexOf(f->action_exporter_son) < f->menu_fichier->actions().indexOf(f->séparateur_quitter));
+    EXPECT_EQ(std::tuple(f->action_écouter->text(), f->action_écouter->shortcut(), f->action_écouter->isCheckable(),
+                         f->action_exporter_son->text()),
+              std::tuple(QString("É&couter"), QKeySequence("Ctrl+L"), true, QString("Exporter le son (WAV)…")));
+    f->écoute->régler_appareil(QAudioDevice());
+    EXPECT_FALSE(f->action_écouter->isEnabled());
+    EXPECT_TRUE(f->action_écouter->toolTip().startsWith("Aucune sortie audio") && f->menu_outils->toolTipsVisible());
+    f->action_écouter->trigger();
+    EXPECT_EQ(std::pair(f->action_écouter->isChecked(), f->écoute->en_marche()), std::pair(false, false));
+    EXPECT_EQ(std::tuple(f->écoute->fréquence->minimum(), f->écoute->fréquence->maximum(), f->écoute->fréquence->value()),
+              std::tuple(55, 1760, 220));
+}
+
+// The sound follows the ranks in use: the count shown, the fundamental as 0 when its box reads 0, a typed rank.
+TEST_F(Son, TheSoundFollowsTheRanksInUse)
+{
+    choisir(f->Combo2, 7);  // "Redressement double alternance": no fundamental
+    son::Harmoniques h = f->écoute->harmoniques();
+    EXPECT_EQ(std::tuple(h.n, h.amplitude[1], h.amplitude[2]), std::tuple(50, 0.0, commun::composantes[2].amplitude));
+    choisir(f->Combo2, 8);  // "Signal sinusoidal"
+    f->écoute->préparer(44100);
+    taper(f->Amplit[3], "50");
+    f->écoute->suivre();
+    std::vector<float> x(2000);
+    f->écoute->générateur()->produire(x.data(), x.size());
+    h = f->écoute->harmoniques();
+    const double niveau = son::table(h, 220, 44100, 0.5)->niveau, w = 2 * std::numbers::pi * 220 / 44100;
+    ASSERT_EQ(h.n, 50);
+    for (std::size_t i = 500; i < x.size(); i += 37)  // after the fade: ranks 1 and 3
+        EXPECT_NEAR(x[i], niveau * (std::sin(w * i) + 0.5 * std::sin(3 * w * i)), 2e-4) << i;
+    choisir(f->Combo1, 1);
+    EXPECT_EQ(f->écoute->harmoniques().n, 2);
+}
+
+// Two seconds of "Signal sinusoidal" at half volume, read back; a folder's name is refused with a French message.
+TEST_F(Son, TheExportWritesTwoSecondsOrSaysWhy)
+{
+    choisir(f->Combo2, 8);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("la.wav");
+    QString erreur;
+    ASSERT_TRUE(f->écoute->exporter(chemin, erreur)) << erreur.toStdString();
+    SF_INFO info{};
+    SNDFILE* lu = sf_open(chemin.toLocal8Bit().constData(), SFM_READ, &info);
+    ASSERT_NE(lu, nullptr);
+    std::vector<float> x(88200);
+    EXPECT_EQ(std::tuple(info.frames, info.channels, info.samplerate, sf_readf_float(lu, x.data(), 88200)),
+              std::tuple(sf_count_t{88200}, 1, 44100, sf_count_t{88200}));
+    sf_close(lu);
+    for (std::size_t i = 0; i < x.size(); i += 101)
+        ASSERT_NEAR(x[i], 0.45 * std::sin(2 * std::numbers::pi * 220 * i / 44100), 3e-4) << i;
+    EXPECT_FALSE(f->écoute->exporter(dossier.path(), erreur));
+    EXPECT_TRUE(erreur.startsWith("Impossible d'écrire « " + dossier.path())) << erreur.toStdString();
+}
+}  // namespace
