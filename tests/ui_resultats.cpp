@@ -221,6 +221,8 @@ TEST_F(Résultats, BadDocumentsChangeNothing) {
         {avec("amplitudes", QJsonArray{"1", "2"}), "le fichier est endommagé (il faut 51 amplitudes)."},
         {source("échelle", -2), "L'échelle de la mesure n'est pas un nombre positif."},
         {source("liste", 12), "Le signal de la liste n'existe pas."},
+        {source("liste", "3"), "le fichier est endommagé (source illisible)."},
+        {source("liste", 2.5), "le fichier est endommagé (source illisible)."},
     };
     choisir(f->Combo2, 4);
     choisir(f->Combo1, 9);
