@@ -2,18 +2,14 @@
 // ranks, the period's share by rank, CSV quoting, and the saved signal's checks.
 #include "resultats/document.h"
 #include "resultats/grandeurs.h"
-
 #include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 #include <vector>
-
 using std::nullopt;
 namespace {
 constexpr double pi = 3.14159265358979323846, nan_ = std::numeric_limits<double>::quiet_NaN();
 }
-
 // Columns: mean, RMS, fundamental's RMS, THD_F, THD_R, crest, form, each to 1e-5 (nullopt: "—"; défini: any positive).
 TEST(Grandeurs, FiguresOfTheRanks) {
     constexpr double défini = -1;
@@ -38,7 +34,6 @@ TEST(Grandeurs, FiguresOfTheRanks) {
         }
     }
 }
-
 // 0.5 + 0.3·sin 3θ − 0.1·cos 7θ: mean, RMS, peak over samples 0 to 4095 (4096 is sample 0 again), the share left
 // out by ranks 0 to n; a changed period seen at once, a zero one with no share.
 TEST(Grandeurs, FiguresOfTheStoredPeriod) {
@@ -60,7 +55,6 @@ TEST(Grandeurs, FiguresOfTheStoredPeriod) {
     p.fill(0), p[4096] = 1;
     EXPECT_EQ(période.figures(p, 3).part_hors_rangs, nullopt);
 }
-
 // A unit holding the separator or a quote is quoted, the quote doubled; 15 significant digits; rank 0's RMS is itself.
 TEST(Grandeurs, CsvFieldsQuoted) {
     const std::vector<double> a{-12.5, 100}, phi{0, -90};
@@ -68,7 +62,6 @@ TEST(Grandeurs, CsvFieldsQuoted) {
               "\xEF\xBB\xBFRang,Amplitude (%),Déphasage (°),Amplitude efficace (%),\"Amplitude (m,\"\"s\"\")\"\r\n"
               "0,-12.5,0,-12.5,-0.25\r\n1,100,-90,70.7106781186547,2\r\n");
 }
-
 // Refused with a French message: a rank count outside 1..50, a sample or scale that is no finite number, an unknown
 // list entry, a text longer than a box; the limits pass.
 TEST(Grandeurs, SavedSignalChecks) {

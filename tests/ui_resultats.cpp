@@ -1,6 +1,5 @@
 // Export (CSV, PNG, SVG, clipboard), safe writes that fail in French, and signals saved and reopened.
 #include "tests/outils_compacts.h"
-
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
@@ -13,13 +12,10 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
-
 namespace {
-
 struct Résultats : AvecFenêtre {
     void SetUp() override { AvecFenêtre::SetUp(), commun::origine = {}; }
     void TearDown() override { QLocale::setDefault(QLocale::c()), commun::origine = {}; }
@@ -44,15 +40,12 @@ struct Résultats : AvecFenêtre {
     }
     QTemporaryDir dossier;
 };
-
 QByteArray contenu(const QString& chemin)
 {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
 }
-
 }  // namespace
-
 // The harmonic table read back in French (";" and ",") and in English ("," and "."), ranks 0 to n, with the
 // measurement's unit when there is one.
 TEST_F(Résultats, HarmonicTableReadBackInBothLocales) {
@@ -81,7 +74,6 @@ TEST_F(Résultats, HarmonicTableReadBackInBothLocales) {
         }
     }
 }
-
 // The picture: phasor diagram and waveform side by side at twice the resolution in PNG, in their colours; SVG; the
 // clipboard's copy; a name that is neither refused.
 TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
@@ -97,7 +89,6 @@ TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
             ++couleurs[png.pixel(x, y) | 0xFF000000], gauche += x < 2 * f->Picture1->width() && (png.pixel(x, y) | 0xFF000000) == noir;
     EXPECT_TRUE(couleurs[noir] > 2000 && couleurs[magenta] > 2000 && couleurs[jaune] > 500 && gauche > 100)
         << couleurs[noir] << " " << couleurs[magenta] << " " << couleurs[jaune] << " " << gauche;
-
     ASSERT_TRUE(f->exporter_image(chemin("image.SVG")));
     QSvgRenderer svg(chemin("image.SVG"));  // drawn again: the same plots in their colours, white between them
     QImage rendu(taille, QImage::Format_ARGB32);
@@ -114,7 +105,6 @@ TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
         }
     EXPECT_EQ(std::tuple(svg.viewBox(), rendu.pixel(f->Picture1->width() + 4, 5), vus[0] > 500, vus[1] > 500, vus[2] > 100),
               std::tuple(QRect(QPoint(0, 0), taille), qRgb(255, 255, 255), true, true, true)) << vus[0] << " " << vus[1] << " " << vus[2];
-
     QGuiApplication::clipboard()->clear();
     f->action_CopierImage->trigger();
     EXPECT_EQ(std::pair(QGuiApplication::clipboard()->image().size(), f->action_CopierImage->shortcut()),
@@ -122,7 +112,6 @@ TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
     EXPECT_EQ(message([&] { f->exporter_image(chemin("image.bmp")); }), "Le nom de l'image doit finir par .png ou .svg.");
     EXPECT_FALSE(QFile::exists(chemin("image.bmp")));
 }
-
 // A folder that cannot be written, a name that is a folder, a full disk: a French message, and an existing file
 // left whole, with no temporary file beside it.
 TEST_F(Résultats, FailedWritesLeaveTheExistingFile) {
@@ -137,7 +126,6 @@ TEST_F(Résultats, FailedWritesLeaveTheExistingFile) {
                   " » n'est pas accessible en écriture.");
     EXPECT_EQ(message([&] { EXPECT_FALSE(f->enregistrer_signal(dossier.path())); }),
               "Impossible d'enregistrer « " + dossier.path() + " » : ce nom est celui d'un dossier.");
-
     // The disk full after a few bytes (a file size limit): the old file stays as it was.
     QFile ancien(chemin("h.csv"));
     ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6 && ancien.flush());
@@ -153,7 +141,6 @@ TEST_F(Résultats, FailedWritesLeaveTheExistingFile) {
                          " » : l'écriture a échoué (disque plein ?). Le fichier existant n'a pas été modifié.");
     EXPECT_EQ(std::pair(contenu(chemin("h.csv")), QDir(dossier.path()).entryList(QDir::Files)), std::pair(QByteArray("ancien"), QStringList{"h.csv"}));
 }
-
 // Saved and reopened: every box text, the rank count, the list's entry, the measurement's origin and the period bit
 // for bit, and the window as it was shown.
 TEST_F(Résultats, SaveAndReopenRestoresTheWindowBitForBit) {
@@ -170,7 +157,6 @@ TEST_F(Résultats, SaveAndReopenRestoresTheWindowBitForBit) {
     QCoreApplication::processEvents();
     const QImage vu = à_l_écran(f->Picture2), diagramme = à_l_écran(f->Picture1);
     ASSERT_TRUE(f->enregistrer_signal(chemin("s.sinuvia")));
-
     souris(f->Command2, QEvent::MouseButtonPress), souris(f->Command2, QEvent::MouseButtonRelease);
     choisir(f->Combo2, 3);
     choisir(f->Combo1, 4);
@@ -182,7 +168,6 @@ TEST_F(Résultats, SaveAndReopenRestoresTheWindowBitForBit) {
     EXPECT_TRUE(à_l_écran(f->Picture2) == vu && à_l_écran(f->Picture1) == diagramme);
     EXPECT_EQ(f->maj_globale, 0);
 }
-
 // Damaged, foreign, newer or absurd documents: a French message, and nothing changes.
 TEST_F(Résultats, BadDocumentsChangeNothing) {
     choisir(f->Combo2, 2);
@@ -239,7 +224,6 @@ TEST_F(Résultats, BadDocumentsChangeNothing) {
     EXPECT_EQ(message([&] { f->ouvrir_signal(chemin("absent.sinuvia")); }),
               "Impossible d'ouvrir « " + chemin("absent.sinuvia") + " » : le fichier est illisible ou n'existe pas.");
 }
-
 // The entries of "&Fichier" and "&Outils" with their shortcuts, typed on the keyboard: Ctrl+S saves through the file
 // dialog (the suffix added), Ctrl+M shows "Mesures"; a signal opened through the window's opening is one step undone.
 TEST_F(Résultats, MenuEntriesShortcutsAndOpeningAsOneStep) {
@@ -263,7 +247,6 @@ TEST_F(Résultats, MenuEntriesShortcutsAndOpeningAsOneStep) {
     QTest::keyClick(f->Amplit[2], Qt::Key_M, Qt::ControlModifier);
     auto* mesures = f->findChild<QWidget*>("Mesures");
     ASSERT_TRUE(mesures && mesures->isVisible());
-
     const QString triangle = f->Amplit[3]->text();
     choisir(f->Combo2, 2);
     const QString carré = f->Amplit[3]->text();

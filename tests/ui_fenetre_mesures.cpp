@@ -1,15 +1,11 @@
 // The "Mesures" window in French: its figures against direct sums for signals of the list and after every kind of change.
 #include "app/texte.h"
 #include "tests/outils_compacts.h"
-
 #include <QAction>
 #include <QGroupBox>
-
 namespace {
-
 constexpr double π = 3.14159265358979323846;
-
-struct Mesures : AvecFenêtre {
+struct FenetreDesMesures : AvecFenêtre {
     void SetUp() override
     {
         AvecFenêtre::SetUp();
@@ -64,12 +60,10 @@ struct Mesures : AvecFenêtre {
     }
     QWidget* fenêtre = nullptr;
 };
-
 }  // namespace
-
 // Opened from "&Outils", beside the main window; for signals of the list, figures of the ranks and of the stored
 // period as computed here; a pure sine's exact figures; "—" for a fundamental whose box reads 0.
-TEST_F(Mesures, FiguresOfListSignalsAgainstDirectSums) {
+TEST_F(FenetreDesMesures, FiguresOfListSignalsAgainstDirectSums) {
     EXPECT_EQ(std::tuple(fenêtre->windowTitle(), fenêtre->isVisible(), fenêtre->isModal(), fenêtre->isWindow(),
                          fenêtre->frameGeometry().intersects(f->frameGeometry()), f->action_Mesures->shortcut()),
               std::tuple("Mesures", true, false, true, false, QKeySequence("Ctrl+M")));
@@ -90,10 +84,9 @@ TEST_F(Mesures, FiguresOfListSignalsAgainstDirectSums) {
     EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, texte("thd_f"), texte("efficace_fondamental")),
               std::tuple("0", 0.01, "—", "0 %"));
 }
-
 // Updated after typing, a drag, the rank count and "RAZ"; not while a bulk writer holds the redraws. A measurement's
 // figures also in its file's unit, right-aligned.
-TEST_F(Mesures, UpdatedAfterEveryChangeButNotInsideABulkUpdate) {
+TEST_F(FenetreDesMesures, UpdatedAfterEveryChangeButNotInsideABulkUpdate) {
     f->Amplit[1]->setText("80");
     f->Amplit[3]->setText("20");
     const std::function<void()> changements[] = {
