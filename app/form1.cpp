@@ -97,6 +97,7 @@ Form1::Form1()
     }
     Form_Load();
     Form_Resize();
+    préparer_mesures();
     // The history starts from the window as it opens.
     historique->clear();
     état_stable = état_actuel();

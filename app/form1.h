@@ -14,6 +14,8 @@
 #include <optional>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -280,7 +282,19 @@ public:
     QImage image_des_tracés(qreal rapport) const;
     void copier_image();  // the same picture on the clipboard
 
+    // ---- measurement files (mesures/) -------------------------------------
+    // The "Ouvrir des mesures…" entry (Ctrl+O) and the drops, set up once by
+    // the constructor.
+    void préparer_mesures();
+    QAction* action_OuvrirMesures = nullptr;
+    // The file dialog, then the file chosen opened.
+    void choisir_mesures();
+    // (ouvrir_mesures, declared above, reads the file, shows "Choix de la
+    // période", and on "OK" analyses the chosen period.)
+
 protected:
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dropEvent(QDropEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
     void showEvent(QShowEvent*) override;

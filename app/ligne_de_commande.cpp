@@ -73,16 +73,21 @@ Commande lire_ligne_de_commande(const QStringList& arguments)
     if (analyse.isSet(aide)) {
         c.code = 0;
         c.sortie = QStringLiteral(
-                       "Utilisation : %1 [options]\n"
+                       "Utilisation : %1 [options] [fichier]\n"
                        "\n"
                        "Sinuvia : décomposition en série de Fourier des signaux périodiques.\n"
-                       "Sans option, ouvre la fenêtre principale.\n"
+                       "Sans option, ouvre la fenêtre principale ; avec un fichier de mesures\n"
+                       "(oscilloscope en CSV, export texte d'un simulateur, son WAV), l'ouvre\n"
+                       "pour en choisir une période et l'analyser.\n"
                        "\n"
                        "Options :\n"
                        "  -h, --help     Affiche cette aide et quitte.\n"
                        "  -v, --version  Affiche la version et quitte.\n"
                        "  --echelle F    Agrandit toute la fenêtre F fois, de 1 à 3 (1,5 pour un\n"
-                       "                 projecteur).\n")
+                       "                 projecteur).\n"
+                       "\n"
+                       "Argument :\n"
+                       "  fichier        Fichier de mesures à ouvrir (.csv, .txt, .dat, .wav).\n")
                        .arg(programme);
         return c;
     }
@@ -103,11 +108,13 @@ Commande lire_ligne_de_commande(const QStringList& arguments)
         }
         c.échelle = e;
     }
-    if (!analyse.positionalArguments().isEmpty()) {
+    const QStringList fichiers = analyse.positionalArguments();
+    if (fichiers.size() > 1) {
         c.code = 2;
-        c.erreur = QStringLiteral("%1 : argument inattendu « %2 » (voir %1 --help)\n")
-                       .arg(programme, analyse.positionalArguments().first());
+        c.erreur = QStringLiteral("%1 : argument inattendu « %2 » (voir %1 --help)\n").arg(programme, fichiers.at(1));
         return c;
     }
+    if (!fichiers.isEmpty())
+        c.fichier = fichiers.first();
     return c;
 }

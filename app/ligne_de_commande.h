@@ -1,6 +1,6 @@
 #pragma once
-// The program's command line: --help, --version and --echelle, in French;
-// anything else is refused.
+// The program's command line: --help, --version and --echelle, in French,
+// and at most one file of measurements to open; anything else is refused.
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +11,7 @@ struct Commande {
     int code = continuer;  // exit status, or `continuer` to start the window
     QString sortie;        // to print on the standard output
     QString erreur;        // to print on the standard error
+    QString fichier;       // the file to open once the window is shown, or none
     double échelle = 0;    // the window's scale (--echelle), 0 when not asked for
 };
 

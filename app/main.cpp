@@ -3,6 +3,7 @@
 #include "app/traduction.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -29,5 +30,8 @@ int main(int argc, char** argv)
     installer_traduction_qt(app);
     Form1 fenêtre;
     fenêtre.show();
+    // A file named on the command line opens once the window is up, as a dropped one does.
+    if (!commande.fichier.isEmpty())
+        QTimer::singleShot(0, &fenêtre, [&fenêtre, chemin = commande.fichier] { fenêtre.ouvrir(chemin); });
     return app.exec();
 }

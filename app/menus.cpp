@@ -68,5 +68,4 @@ bool Form1::ouvrir(const QString& chemin)
     return ouvert;
 }
 
-// Defined by the measurements subsystem as it lands.
-bool Form1::ouvrir_mesures(const QString&) { return false; }
+// ouvrir_signal is in resultats/, ouvrir_mesures in mesures/.

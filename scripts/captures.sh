@@ -4,7 +4,10 @@
 # --echelle 1.5, docs/screenshot-mesures.png with the "Mesures" window open
 # beside a half-wave rectified sine) as a French classroom sees the window: the program
 # runs under Xvfb in fr_FR.UTF-8, "Signal carré" is chosen and the amplitude
-# strip of rank 3 is being dragged. Needs xvfb, xdotool and imagemagick, and
+# strip of rank 3 is being dragged. docs/choix-periode.png is "Choix de la
+# période" on an oscilloscope capture of a rectifier's line current opened
+# from the command line. `captures.sh fenetre`, `captures.sh periode` or
+# `captures.sh mesures` retakes only those. Needs xvfb, xdotool and imagemagick, and
 # the fr_FR.UTF-8 locale (see the README). Build first (scripts/sinuvia.sh run).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,8 +15,9 @@ build=${BUILD_DIR:-$top/build}
 
 if [ "${1:-}" != --dans-xvfb ]; then
     locale -a | grep -qix 'fr_FR.utf8' || { echo "the fr_FR.UTF-8 locale is missing (see the README)" >&2; exit 1; }
-    exec xvfb-run -a -s "-screen 0 1800x1100x24" "$0" --dans-xvfb
+    exec xvfb-run -a -s "-screen 0 1800x1100x24" "$0" --dans-xvfb "${1:-tout}"
 fi
+quoi=${2:-tout}
 
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
 # A coordinate of the designed window times a scale (which may be 1.5).
@@ -60,8 +64,43 @@ capture_mesures() {  # output file
     rm -rf "$d"
     kill "$pid"
 }
-[ "${SEULEMENT_MESURES:-}" = 1 ] && { capture_mesures "$top/docs/screenshot-mesures.png"; exit 0; }
-capture 1 "$top/docs/screenshot.png"
-capture 2 "$top/docs/screenshot-x2.png"
-capture 1.5 "$top/docs/screenshot-projecteur.png" --echelle 1.5
-capture_mesures "$top/docs/screenshot-mesures.png"
+# An oscilloscope's CSV, the French way: 2,500 points over 5 periods of the
+# line current of a diode rectifier with a capacitor (a pulse near each peak
+# of the mains), with an offset and some noise, starting anywhere.
+capture_periode() {
+    local csv
+    csv=$(mktemp --suffix=.csv)
+    awk 'BEGIN {
+        srand(11);
+        print "Modèle;Oscilloscope numérique"; print "Intervalle d'"'"'échantillonnage;4,000000E-05";
+        print "Temps (s);CH1 (V);CH2 (A)";
+        for (i = 0; i < 2500; i++) {
+            t = i * 4e-5; th = 2 * 3.14159265 * 50 * t + 1.3; s = sin(th);
+            a = (s > 0.82 ? (s - 0.82) : (s < -0.82 ? (s + 0.82) : 0)) * 40;
+            line = sprintf("%.6E;%.4E;%.4E", t, 325 * s, 0.05 + a + 0.04 * (rand() - 0.5));
+            gsub(/\./, ",", line); print line
+        } }' > "$csv"
+    "$build/sinuvia" "$csv" &
+    local pid=$!
+    sleep 4
+    local dialogue
+    dialogue=$(xdotool search --name "Choix de la période" | head -n 1)
+    xdotool windowfocus "$dialogue" 2>/dev/null || true
+    # The second column, the line current.
+    xdotool key Down; sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$dialogue")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
+    kill "$pid"
+    rm -f "$csv"
+}
+if [ "$quoi" = tout ] || [ "$quoi" = fenetre ]; then
+    capture 1 "$top/docs/screenshot.png"
+    capture 2 "$top/docs/screenshot-x2.png"
+    capture 1.5 "$top/docs/screenshot-projecteur.png" --echelle 1.5
+fi
+if [ "$quoi" = tout ] || [ "$quoi" = periode ]; then
+    capture_periode "$top/docs/choix-periode.png"
+fi
+if [ "$quoi" = tout ] || [ "$quoi" = mesures ]; then
+    capture_mesures "$top/docs/screenshot-mesures.png"
+fi

@@ -51,12 +51,18 @@ fuzz() {
     mkdir -p "$dir"
     shopt -s nullglob
     local core=("$top"/signal/calcul/*.cpp "$top"/signal/fft/*.cpp "$top"/app/commun.cpp "$top"/app/nombres.cpp)
-    for target in psim valeur_texte; do
+    # The measured data's core: mesures/ but the dialog and the window's side.
+    local f
+    for f in "$top"/mesures/*.cpp; do
+        case "$(basename "$f")" in choix_*|ouverture_*) ;; *) core+=("$f") ;; esac
+    done
+    local targets=(psim valeur_texte texte periode)
+    for target in "${targets[@]}"; do
         echo "== fuzz_$target: building"
         clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-            -I"$top" "${core[@]}" "$top/tests/fuzz/fuzz_$target.cpp" -o "$dir/fuzz_$target"
+            -I"$top" "${core[@]}" "$top/tests/fuzz/fuzz_$target.cpp" -o "$dir/fuzz_$target" $(pkg-config --libs sndfile)
     done
-    for target in psim valeur_texte; do
+    for target in "${targets[@]}"; do
         echo "== fuzz_$target: $seconds s"
         mkdir -p "$dir/corpus_$target"
         "$dir/fuzz_$target" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 \

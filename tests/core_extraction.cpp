@@ -2,18 +2,14 @@
 #include "app/nombres.h"
 #include "signal/calcul/extraction.h"
 #include "signal/fft/fft.h"
-
 #include <gtest/gtest.h>
-
 #include <cmath>
 #include <complex>
 #include <random>
 #include <string>
 #include <vector>
-
 using Tableau = std::vector<double>;
 const double nan_ = std::nan(""), inf_ = HUGE_VAL;
-
 // A plain DFT with the positive exponent, on random input of 2 to 4096 points; the inverse brings the input back.
 TEST(Fft, AgreesWithADirectTransformAndInverts) {
     std::mt19937 aléa(42);

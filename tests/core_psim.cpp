@@ -10,10 +10,8 @@
 #include <fstream>
 #include <vector>
 namespace fs = std::filesystem;
-
 namespace {
 using Periode = std::array<double, 4097>;
-
 struct Psim : ::testing::Test {
     fs::path dossier = fs::temp_directory_path() / ("sinuvia_psim_" + std::to_string(::getpid()));
     void SetUp() override { fs::create_directories(dossier); }
@@ -27,7 +25,6 @@ struct Psim : ::testing::Test {
         return p;
     }
 };
-
 // Field k: characters 14·k to 14·k + 13, read as valeur_texte reads them; names after "Time", blanks kept; line ends,
 // a byte order mark and the encoding (UTF-8 or Windows-1252) change nothing; bad or unopenable files: period untouched.
 TEST_F(Psim, FieldsNamesValidityOpeningAndResampling)

@@ -1,20 +1,15 @@
 // The sound of the harmonics: its samples against the harmonic sum, no rank above the Nyquist frequency, the
 // crossfade after a change, the level, and the WAV file read back.
 #include "son/generateur.h"
-
 #include <gtest/gtest.h>
-
 #include <sndfile.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 #include <vector>
-
 namespace {
 constexpr double pi = std::numbers::pi;
-
 son::Harmoniques rangs(int n, auto amplitude, auto phase)
 {
     son::Harmoniques h;
@@ -26,14 +21,12 @@ son::Harmoniques rangs(int n, auto amplitude, auto phase)
 const son::Harmoniques carré = rangs(50, [](int k) { return k % 2 ? 4 / (pi * k) : 0.0; }, [](int) { return 0.0; });
 const son::Harmoniques mélange = rangs(7, [](int k) { return 0.1 * k; }, [](int k) { return 0.7 * k - 2; });
 const son::Harmoniques pur = rangs(1, [](int k) { return k == 1 ? 0.5 : 0.0; }, [](int) { return pi / 2; });
-
 std::vector<float> jouer(son::Générateur& g, std::size_t n)
 {
     std::vector<float> x(n);
     g.produire(x.data(), n);
     return x;
 }
-
 // Σ a_k sin(kθ + φ_k) over the ranks in use below the Nyquist frequency, by the direct formula.
 double somme(const son::Harmoniques& h, double f, double fe, double t)
 {
@@ -43,7 +36,6 @@ double somme(const son::Harmoniques& h, double f, double fe, double t)
             s += h.amplitude[k] * std::sin(2 * pi * k * f * t + h.phase[k]);
     return s;
 }
-
 // Several signals and frequencies, at two sample rates: each sample is the level times the sum within 1e-4 of full
 // scale, the level sets the peak at the limit (the volume's share), ranks beyond n or the Nyquist frequency left out.
 TEST(Son, SamplesAreTheHarmonicSumAtTheLevelOfThePeak)
@@ -69,7 +61,6 @@ TEST(Son, SamplesAreTheHarmonicSumAtTheLevelOfThePeak)
         }
     }
 }
-
 // At 1760 Hz only ranks 1 to 12 are below 22,050 Hz: a second of sound has its lines at those harmonics and nothing
 // at the frequencies ranks 13 to 49 would fold to.
 TEST(Son, NoRankAboveTheNyquistFrequency)
@@ -91,7 +82,6 @@ TEST(Son, NoRankAboveTheNyquistFrequency)
         EXPECT_LT(raie(repliée), 1e-4) << k;
     }
 }
-
 // A change (rank 3 removed, the frequency and the volume changed) moves to the new sound within 10 ms with no
 // sample-to-sample jump larger than either waveform makes; the phase goes on.
 TEST(Son, AChangeCrossfadesWithoutAJump)
@@ -119,7 +109,6 @@ TEST(Son, AChangeCrossfadesWithoutAJump)
     for (std::size_t i = 441; i < pendant.size(); i += 97)
         ASSERT_NEAR(pendant[i], niveau * somme(sans3, 230, 44100, (phase0 + i * 230.0 / 44100) / 230), 1e-4) << i;
 }
-
 // Two seconds written as 16-bit PCM mono at 44,100 Hz, read back with libsndfile: the pure sine, to the last sample.
 TEST(Son, TheWavFileReadsBack)
 {

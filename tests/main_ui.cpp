@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <gtest/gtest.h>
-
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,39 +1,21 @@
 #pragma once
 // Colours and a fixture shared by the tests of the main window's plots.
-
 #include "app/commun.h"
 #include "app/form1.h"
 #include "tests/outils_ui.h"
 #include "widgets/controls.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QTimer>
-
-#include <QLineEdit>
-
 #include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
-#include <complex>
-#include <functional>
-#include <initializer_list>
 #include <map>
 #include <memory>
-#include <utility>
-#include <vector>
-
+#include <ranges>
 using Prim = Surface::Primitive;
 using Segment = std::array<double, 4>;  // x1, y1, x2, y2
-
 inline const QRgb noir = qRgb(0, 0, 0), rouge = qRgb(255, 0, 0), magenta = qRgb(255, 0, 255),
                   jaune = qRgb(255, 255, 0), bleu = qRgb(0, 0, 255), rose = qRgb(255, 150, 150);
 inline const QRgb bleu_clair = qRgb(128, 128, 255);  // the ranks' bars and phase markers
-
 inline Segment xy(const Prim& p) { return {p.x1, p.y1, p.x2, p.y2}; }
-
 // Sets these components, all others to none.
 inline void composantes(std::initializer_list<std::pair<int, commun::Composante>> rangs)
 {
@@ -41,7 +23,6 @@ inline void composantes(std::initializer_list<std::pair<int, commun::Composante>
     for (const auto& [rang, c] : rangs)
         commun::composantes[rang] = c;
 }
-
 // The ranks whose amplitude box is not "0": rank -> (amplitude, phase) texts.
 inline std::map<int, std::pair<QString, QString>> rangs_affichés(const Form1& f)
 {
@@ -51,7 +32,6 @@ inline std::map<int, std::pair<QString, QString>> rangs_affichés(const Form1& f
             r[i] = {f.Amplit[i]->text(), f.déphas[i]->text()};
     return r;
 }
-
 // The colours a surface shows at x (user units) down its client area, top to bottom.
 inline std::vector<QRgb> colonne_à_l_écran(Surface* s, double x)
 {
@@ -61,7 +41,6 @@ inline std::vector<QRgb> colonne_à_l_écran(Surface* s, double x)
         c.push_back(img.pixel(px, r) | 0xFF000000);
     return c;
 }
-
 // The main window shown, with no component and no stored period.
 struct AvecFenêtre : ::testing::Test {
     void SetUp() override
@@ -76,7 +55,6 @@ struct AvecFenêtre : ::testing::Test {
     std::vector<Prim> traînée() const { return de_couleur(f->Picture1->persistentLayer(), rose); }
     std::unique_ptr<Form1> f;
 };
-
 // Types a text into a box with real key presses, after emptying it.
 inline void taper(QLineEdit* boîte, const QString& texte)
 {
@@ -86,7 +64,6 @@ inline void taper(QLineEdit* boîte, const QString& texte)
         QCoreApplication::sendEvent(boîte, &e);
     }
 }
-
 // Runs `action` once, on the first pass through the event loop at which `condition` holds.
 inline void quand(std::function<bool()> condition, std::function<void()> action)
 {
@@ -100,15 +77,7 @@ inline void quand(std::function<bool()> condition, std::function<void()> action)
     });
     t->start(0);
 }
-
-// Pixels that the window shows of a control in a strong red (text too, whatever its smoothing).
-inline int pixels_rouges(QWidget* w)
-{
-    return pixels(w, [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; });
-}
-
 inline constexpr double un_pas = Form1::deux_pi / 4096;  // one sample of the period
-
 // Exactly these lines, all of colour c but the one at index rouge_en, red.
 inline void segments(const std::vector<Prim>& couche, const std::vector<Segment>& attendu, QRgb c, int rouge_en = -1)
 {
@@ -119,7 +88,6 @@ inline void segments(const std::vector<Prim>& couche, const std::vector<Segment>
             EXPECT_NEAR(xy(couche[k])[i], attendu[k][i], 1e-9) << "line " << k << ", coordinate " << i;
     }
 }
-
 // 1024 lines following g at x = 1, 5, … 4093 samples, the first from x = départ: the first, middle and last checked.
 inline void courbe(const std::vector<Prim>& l, auto g, QRgb c, double départ = un_pas)
 {
@@ -127,7 +95,6 @@ inline void courbe(const std::vector<Prim>& l, auto g, QRgb c, double départ = 
     const double p = un_pas, m = 2045 * p, z = 4089 * p, d = 4 * p;
     segments({l[0], l[512], l[1023]}, {{départ, g(p), p, g(p)}, {m, g(m), m + d, g(m + d)}, {z, g(z), z + d, g(z + d)}}, c);
 }
-
 // A trail segment on the diagram.
 inline void traînée_sur(Surface* s)
 {
@@ -135,19 +102,14 @@ inline void traînée_sur(Surface* s)
     s->line(0.2, 0.2, 0.4, 0.3, QColor(rose));
     s->setAutoRedraw(false);
 }
-
 // Whether the window shows the plot in black at (x, y) of its user units, within two pixels up or down.
 inline bool noir_à_l_écran(Surface* s, double x, double y)
 {
     QCoreApplication::processEvents();
     const QImage img = à_l_écran(s);
     const QPoint p = s->toPixels(x, y).toPoint();
-    for (int dy = -2; dy <= 2; ++dy)
-        if (img.pixel(p + QPoint(0, dy)) == noir)
-            return true;
-    return false;
+    return std::ranges::any_of(std::views::iota(-2, 3), [&](int dy) { return img.pixel(p + QPoint(0, dy)) == noir; });
 }
-
 // A real mouse event at a position of a strip in its user units, mid-strip the other way.
 inline void glisser(Surface* s, QEvent::Type t, double v, Qt::MouseButton b = Qt::LeftButton, Qt::MouseButtons boutons = Qt::LeftButton)
 {

@@ -11,7 +11,6 @@ inline std::string ligne(std::initializer_list<double> valeurs)
         r += (std::snprintf(champ, sizeof champ, "%14.6E", v), champ);
     return r;
 }
-
 // The header "  Time Vo Iin", then n lines where Vo = vo(line) and Iin = -line; `fin` ends each line.
 inline std::string export_psim(int n, const std::function<double(int)>& vo, const std::string& fin = "\n")
 {

@@ -15,7 +15,6 @@ static void regarder()
     });
 }
 Q_COREAPP_STARTUP_FUNCTION(regarder)
-
 TEST(Programme, TexteDeQtEnFrancaisEtOptionsDeQt)
 {
     std::string arguments[] = {"sinuvia", "-platform", "offscreen", "-style", "fusion", "-reverse", "-geometry", "800x600"};

@@ -1,9 +1,7 @@
 // The animation driven by real presses and releases of its button.
 #include "tests/outils_compacts.h"
-
 #include <QAction>
 #include <QTest>
-
 struct Animation : AvecFenêtre {
     void SetUp() override {
         AvecFenêtre::SetUp();

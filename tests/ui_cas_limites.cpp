@@ -1,11 +1,8 @@
 // Edge cases a user meets at the ends of the controls: a drawing started past the period, a locale of another
 // separator, strips at their ends with negative or huge values, and a long drag to and fro.
 #include "tests/outils_compacts.h"
-
 namespace {
-
 using CasLimites = AvecFenêtre;
-
 // Pressed right of the period's end (the plot reaches x ≈ 6.38), then dragged left: every sample crossed is written,
 // from the end of the period on; dragged on near the left edge, the vertical axis is mended.
 TEST_F(CasLimites, ADrawingStartedPastTheEndWritesTheSamplesCrossed)
@@ -24,7 +21,6 @@ TEST_F(CasLimites, ADrawingStartedPastTheEndWritesTheSamplesCrossed)
     const auto fonds = de_couleur(courbes(), f->Picture2->backColor().rgb());
     EXPECT_EQ(std::tuple(xy(jaunes.back()), xy(fonds.back())), std::tuple(Segment{0, -h, 0, h}, Segment{-0.2, 0, 0, 0}));
 }
-
 // A locale whose decimal separator is neither a period nor a comma: the analysis writes "31٫83", the box ends up
 // holding "31.83" and the value stored is that number, not 127; a typed "12٫5" likewise.
 TEST_F(CasLimites, TheLocalesOwnSeparatorBecomesAPeriodInTheBoxes)
@@ -37,7 +33,6 @@ TEST_F(CasLimites, TheLocalesOwnSeparatorBecomesAPeriodInTheBoxes)
     EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, f->Amplit[4]->text(), commun::composantes[4].amplitude),
               std::tuple("31.83", 31.83 / 100, "12.5", 0.125));
 }
-
 // The amplitude strip at its ends: a negative amplitude dragged to the bottom becomes 0 (its bar hangs from the zero line,
 // so the bottom is not level with it); a huge typed amplitude fills the strip on screen instead of vanishing.
 TEST_F(CasLimites, StripsAtTheirEndsWithNegativeAndHugeAmplitudes)
@@ -55,7 +50,6 @@ TEST_F(CasLimites, StripsAtTheirEndsWithNegativeAndHugeAmplitudes)
         EXPECT_EQ(pixels(f->bar[5], bleu_clair), client.width() * client.height()) << énorme;
     }
 }
-
 // A drag to and fro, 10,000 moves with swings of 1 to 30 samples at changing heights: the plot keeps at most 16,385
 // primitives (past 16,384 it keeps only the last of those that paint the same pixels), and the screen shows what a
 // fresh paint of what it keeps gives.
@@ -75,5 +69,4 @@ TEST_F(CasLimites, ADragToAndFroKeepsThePlotBoundedAndOnScreen)
     EXPECT_LE(plus, 16385u);
     EXPECT_EQ(à_l_écran(f->Picture2), f->Picture2->grab().toImage());
 }
-
 }  // namespace

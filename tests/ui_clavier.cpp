@@ -1,13 +1,11 @@
 // The window without the mouse: Tab through the columns, Space on the press buttons, the keys on the strips; the
 // wheel over the rank panel; the names screen readers get; the lists' popups.
 #include "tests/outils_compacts.h"
-
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QTest>
 #include <QWheelEvent>
-
 namespace {
 struct Clavier : AvecFenêtre {
     void SetUp() override
@@ -18,7 +16,6 @@ struct Clavier : AvecFenêtre {
     }
     QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "-"; }
 };
-
 // Tab goes amplitude, phase, trace, then the next column (the DC one has no phase), and the focused column is
 // scrolled into view, back to the first with Shift+Tab.
 TEST_F(Clavier, TabGoesThroughEachColumnAndScrollsItIntoView)
@@ -41,7 +38,6 @@ TEST_F(Clavier, TabGoesThroughEachColumnAndScrollsItIntoView)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(std::pair(focus(), f->HScroll1->value()), std::pair(QString("Amplit(0)"), 0));
 }
-
 // Space held on a rank's trace button traces the rank as a held mouse button does; released, the trace goes. On
 // "Animer", it runs the animation; its release pauses it.
 TEST_F(Clavier, SpaceHeldOnAPressButtonIsTheLeftButtonHeld)
@@ -63,7 +59,6 @@ TEST_F(Clavier, SpaceHeldOnAPressButtonIsTheLeftButtonHeld)
     QTest::keyPress(f->Command1, Qt::Key_Space);  // returns when the window closes
     EXPECT_EQ(std::pair(en_pause, traînée().size() >= 50), std::pair(true, true));
 }
-
 // The keys on a focused strip move its rank's value through the box by one (arrows) or ten (page keys), limited as a
 // drag is; each is a step of the history.
 TEST_F(Clavier, KeysOnAFocusedStripMoveItsValueAsADragDoes)
@@ -87,7 +82,6 @@ TEST_F(Clavier, KeysOnAFocusedStripMoveItsValueAsADragDoes)
     f->action_annuler->trigger();
     EXPECT_EQ(f->déphas[3]->text(), "91");
 }
-
 // A notch of the wheel anywhere over the panel scrolls it a column, half notches add up; no value changes.
 TEST_F(Clavier, TheWheelOverThePanelScrollsItAColumnANotch)
 {
@@ -98,7 +92,6 @@ TEST_F(Clavier, TheWheelOverThePanelScrollsItAColumnANotch)
         EXPECT_EQ(std::pair(f->HScroll1->value(), f->Amplit[5]->text()), std::pair(valeur, QString("0"))) << delta;
     }
 }
-
 // Every control has a name for screen readers, the rank's controls with their rank, with their tooltip as description.
 TEST_F(Clavier, ScreenReadersGetANameForEveryControl)
 {
@@ -116,7 +109,6 @@ TEST_F(Clavier, ScreenReadersGetANameForEveryControl)
         }
     }
 }
-
 // The signal list's popup shows its longest item whole.
 TEST_F(Clavier, ThePopupIsAsWideAsTheLongestItem)
 {

@@ -1,25 +1,20 @@
 // Drawing a period by hand on the waveform, with real mouse events.
 #include "tests/outils_compacts.h"
-#include <QtWidgets>
-#include <cmath>
 namespace {
-constexpr double pas = Form1::deux_pi / 4096;
 using DessinLibre = AvecFenêtre;
-
 // A press on no period makes it constant; dragged at 1 over half and released: a square wave, a fundamental of 4/π.
 TEST_F(DessinLibre, APressOnNoPeriodMakesItConstantAndTheReleaseAnalysesIt)
 {
     Surface* s = f->Picture2;
-    souris_sur(s, QEvent::MouseButtonPress, s->toPixels(pas / 2, -1), Qt::LeftButton, Qt::LeftButton);
+    souris_sur(s, QEvent::MouseButtonPress, s->toPixels(un_pas / 2, -1), Qt::LeftButton, Qt::LeftButton);
     for (double v : commun::periode)
         ASSERT_EQ(v, -1.0);
     EXPECT_EQ(xy(de_couleur(courbes(), magenta).at(0)), Segment({0, -1, Form1::deux_pi, -1}));
-    souris_sur(s, QEvent::MouseMove, s->toPixels(2047.5 * pas, 1), Qt::NoButton, Qt::LeftButton);
-    souris_sur(s, QEvent::MouseButtonRelease, s->toPixels(2047.5 * pas, 1), Qt::LeftButton);
+    souris_sur(s, QEvent::MouseMove, s->toPixels(2047.5 * un_pas, 1), Qt::NoButton, Qt::LeftButton);
+    souris_sur(s, QEvent::MouseButtonRelease, s->toPixels(2047.5 * un_pas, 1), Qt::LeftButton);
     EXPECT_EQ(std::tuple(f->Amplit[0]->text(), f->Amplit[1]->text(), f->Amplit[2]->text(), de_couleur(courbes(), magenta).size(),
                          de_couleur(courbes(), noir).size()), std::tuple("0", "127.32", "0", size_t{4091}, size_t{1024}));
 }
-
 // A press changes no sample; a move with another button or none only shows the hint. While the left button is held,
 // every sample crossed takes the pointer's height, up to the period's ends; the band crossed is erased over the whole
 // height, the time axis mended across it (and the vertical axis near x = 0), the curve redrawn from 20 samples behind to
@@ -27,7 +22,7 @@ TEST_F(DessinLibre, APressOnNoPeriodMakesItConstantAndTheReleaseAnalysesIt)
 TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAround)
 {
     for (int i = 0; i <= 4096; ++i)
-        commun::periode[i] = std::sin(i * pas);
+        commun::periode[i] = std::sin(i * un_pas);
     auto attendue = commun::periode;
     Surface* s = f->Picture2;
     const double h = s->scaleHeight(), y = std::floor(s->toPixels(0, 0.5).y()), droite = s->clientRect().right();
@@ -48,12 +43,12 @@ TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAr
             attendue[i] = Y;
         ASSERT_EQ(std::pair(commun::periode == attendue, f->indice_précédent), std::pair(true, std::clamp(c, 0, 4096))) << px;
         using P = Prim::Kind;
-        std::vector<std::tuple<P, double, double, double, double, QRgb>> attendu{{P::Box, avant * pas, -h / 2, X, h / 2, fond},
-                                                                                {P::Line, avant * pas, 0, X, 0, jaune}}, fin;
+        std::vector<std::tuple<P, double, double, double, double, QRgb>> attendu{{P::Box, avant * un_pas, -h / 2, X, h / 2, fond},
+                                                                                {P::Line, avant * un_pas, 0, X, 0, jaune}}, fin;
         if (X < 1)
             attendu.insert(attendu.end(), {{P::Line, -0.2, 0, 0, 0, fond}, {P::Line, 0, -h / 2, 0, h / 2, jaune}});
         for (int j = std::clamp(avant - 20 * d, 1, 4096); j != std::clamp(std::clamp(c, 0, 4096) + 20 * d, 1, 4096) + d; j += d)
-            attendu.push_back({P::Line, (j - d) * pas, attendue[j - d], j * pas, attendue[j], magenta});
+            attendu.push_back({P::Line, (j - d) * un_pas, attendue[j - d], j * un_pas, attendue[j], magenta});
         ASSERT_GE(courbes().size(), attendu.size());
         for (auto p = courbes().end() - attendu.size(); p != courbes().end(); ++p)
             fin.push_back({p->kind, p->x1, p->y1, p->x2, p->y2, p->color});
@@ -61,10 +56,10 @@ TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAr
         QCoreApplication::processEvents();  // on screen: in the band the mended axis and the new curve alone
         std::vector<QRgb> bande(s->clientRect().height(), fond);
         bande[ligne(Y)] = magenta, bande[ligne(0)] = jaune;
-        EXPECT_EQ(colonne_à_l_écran(s, (avant + std::clamp(c, 0, 4096)) * pas / 2), bande) << px;
+        EXPECT_EQ(colonne_à_l_écran(s, (avant + std::clamp(c, 0, 4096)) * un_pas / 2), bande) << px;
         if (px == 2.0) {  // the vertical axis over the whole height but where the new curve crosses it; the old curve beyond
             EXPECT_EQ(std::ranges::count(colonne_à_l_écran(s, 0), jaune), s->clientRect().height() - 1);
-            EXPECT_EQ(std::ranges::count(colonne_à_l_écran(s, 3000 * pas), magenta), 1);
+            EXPECT_EQ(std::ranges::count(colonne_à_l_écran(s, 3000 * un_pas), magenta), 1);
         }
         avant = std::clamp(c, 0, 4096);
     }

@@ -1,13 +1,9 @@
 // The main window as built, laid out, resized, restored and scrolled, its plots' axes, the hint line, the reset and
 // the about box.
 #include "tests/outils_compacts.h"
-#include "widgets/controls.h"
-#include <QtWidgets>
 #include <optional>
 namespace {
 using Fenetre = AvecFenêtre;
-
-
 TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
 {
     EXPECT_FALSE(f->windowIcon().isNull() || f->Command1->icon().isNull() || f->Command4->icon().isNull());
@@ -51,7 +47,6 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
             EXPECT_TRUE(cadre->isAncestorOf(w) && écart(en_twips(w), place) <= 15) << w->objectName().toStdString() << i;
     }
 }
-
 // Resized, even below the minimum; rescaled by a thumb drag, the period back once it ends on its start value; restored.
 TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
 {
@@ -93,6 +88,7 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
                              s->overlay().size() - de_couleur(s->overlay(), noir).size()),
                   std::tuple(2u, 2u, Segment{0, 1, 0, -1}, horizontal, false, QColor(noir), 0u));
     }
+    EXPECT_EQ(de_couleur(courbes(), noir).size(), 1024u);  // the waveform redrawn at the new scale
     souris_sur(b, QEvent::MouseMove, pouce, Qt::NoButton, Qt::LeftButton), souris_sur(b, QEvent::MouseButtonRelease, pouce, Qt::LeftButton);
     EXPECT_EQ(std::pair(b->value(), de_couleur(courbes(), magenta).size()), std::pair(1, std::size_t{4091}));
     // Minimized, nothing is done; restored, laid out and redrawn: the trail of an animation gone.
@@ -104,7 +100,6 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
                          de_couleur(courbes(), jaune).size(), f->redimensionné),
               std::tuple(2u, 0u, 4091u, 0u, 1));  // the stored period, no time axis
 }
-
 // Over each control, its hint (over a framed label, the frame's; over a control without one, none); over the lists,
 // the scroll bars, "A propos.", the percentages and the bare panel, the hint is left as it was.
 TEST_F(Fenetre, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
@@ -134,7 +129,6 @@ TEST_F(Fenetre, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
         EXPECT_EQ(f->Label3->text(), texte);
     }
 }
-
 TEST_F(Fenetre, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodButNotTheRankCount)
 {
     f->Combo1->setCurrentIndex(9);  // "10"

@@ -3,6 +3,7 @@
 #include "tests/outils_compacts.h"
 #include <QAction>
 #include <QGroupBox>
+#include <complex>
 namespace {
 constexpr double π = 3.14159265358979323846;
 struct FenetreDesMesures : AvecFenêtre {

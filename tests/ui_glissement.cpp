@@ -1,6 +1,5 @@
 // Dragging the amplitude and phase strips with real mouse events.
 #include "tests/outils_compacts.h"
-
 using Glissement = AvecFenêtre;
 TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEvenWithTheRanksTraceMeanwhile) {
     // Pressed, moved (past the ends while held), released. A rank's strip snaps within one unit of its ends; the DC's at the bottom only.

@@ -1,16 +1,13 @@
 // The guide: opened by F1 and by its entry, its pictures and its links inside itself, and a word for every menu entry.
 #include "tests/outils_compacts.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
-
 namespace {
 using Guide = AvecFenêtre;
-
 // F1 opens it beside the window, with its title; closed, the entry opens it again.
 TEST_F(Guide, F1AndTheEntryOpenIt)
 {
@@ -26,7 +23,6 @@ TEST_F(Guide, F1AndTheEntryOpenIt)
     f->action_guide->trigger();
     EXPECT_TRUE(f->guide->isVisible());
 }
-
 // Every picture loads from the resources; every link inside the guide has its heading; the guide names the caption of
 // every menu and menu entry (a new entry without a word in the guide fails here).
 TEST_F(Guide, PicturesLinksAndEveryMenuCaption)

@@ -1,21 +1,17 @@
 // Undo and redo: every kind of user step, made with real events, undone and redone from the keyboard.
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
-
 #include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
-
 namespace {
 using Historique = AvecFenêtre;
-
 // What a step may change: the boxes, the lists' shown items and the stored period.
 auto vue(const Form1& f)
 {
     return std::tuple(rangs_affichés(f), f.Combo1->currentText(), f.Combo2->currentText(), commun::periode);
 }
-
 // Typed on the window, made active again after a list's popup closed.
 void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
 {
@@ -24,7 +20,6 @@ void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus ? focus : &f, touche, m);
 }
-
 // Each kind of step, one after the other from "Signal carré": undone by Ctrl+Z wherever the focus is (in the typed box
 // too), the menu naming it; redone by Ctrl+Y or Ctrl+Shift+Z. The lists' click handlers are not run again: the import
 // dialog does not open, and the edited ranks come back rather than the list's signal.
@@ -80,7 +75,6 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
     }
     EXPECT_EQ(f->historique->count(), 9);  // the first choice too
 }
-
 // Typing is one step per box, whatever its keys; a hundred steps and more are kept; with nothing done, nothing to undo.
 TEST_F(Historique, TypingIsOneStepPerBoxAndAHundredStepsAreKept)
 {

@@ -2,9 +2,6 @@
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
 #include "tests/outils_import.h"
-#include "widgets/controls.h"
-#include <QtWidgets>
-#include <cmath>
 #include <fstream>
 namespace {
 struct Liste : AvecFenêtre {
@@ -39,18 +36,14 @@ struct Liste : AvecFenêtre {
     QTemporaryDir dossier;
     QString message;
 };
-
-// The square re-picked after edits is analysed again; the dialog closed in any way keeps the ranks and clears the period.
-// Its lists in order; interpolated and decimated imports; shown again as it was left; a drive or folder change forgets
-// the columns; unreadable files keep the dialog open; it goes with the main window.
-TEST_F(Liste, SignalReanalysedDialogClosedColumnsImportedAndUnreadableFiles)
+// The dialog closed in any way keeps the square's ranks and clears the period. Its lists in order; interpolated and
+// decimated imports; shown again as it was left; a drive or folder change forgets the columns; unreadable files keep
+// the dialog open; it goes with the main window.
+TEST_F(Liste, DialogClosedColumnsImportedAndUnreadableFiles)
 {
     choisir(f->Combo2, 2);
     const auto carré = rangs_affichés(*f);
-    ASSERT_EQ(carré.at(1).first, "31.83");
-    f->Amplit[1]->setText("55"), f->Amplit[4]->setText("12"), choisir(f->Combo2, 2);
     const auto& p = commun::periode;
-    EXPECT_EQ(std::tuple(rangs_affichés(*f) == carré, p[0], p[1], p[2048], p[4096]), std::tuple(true, 0.0, .25, -.25, 0.0));
     QKeyEvent échap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::function<void(Form2*)> fermetures[] = {[](Form2* d) { d->Command2->click(); }, [](Form2* d) { d->close(); },
                                                       [&](Form2* d) { QApplication::sendEvent(d, &échap); }};

@@ -1,7 +1,6 @@
 // The command line and the installed files.
 #include "app/ligne_de_commande.h"
 #include "tests/outils_ui.h"
-#include <QtWidgets>
 #include <gtest/gtest.h>
 // Parsed in the process, then by the built program without a display unless it would open the window.
 TEST(LigneDeCommande, OptionsEnFrancais)
@@ -11,12 +10,14 @@ TEST(LigneDeCommande, OptionsEnFrancais)
         {{"-h"}, 0, "Utilisation : sinuvia", ""}, {{}, Commande::continuer, "", ""}, {{"--bogus"}, 2, "", "option inconnue « --bogus »"},
         {{"-platform", "offscreen", "--style=fusion", "-reverse", "-qwindowtitle", "x"}, Commande::continuer, "", ""},
         {{"-geometry", "800x600", "-style", "fusion"}, Commande::continuer, "", ""}, {{"-bogus"}, 2, "", "option inconnue « -bogus »"},
-        {{"--version", "-x=3"}, 2, "", "option inconnue « -x »"}, {{"fichier.txt"}, 2, "", "argument inattendu « fichier.txt »"}};
+        {{"--version", "-x=3"}, 2, "", "option inconnue « -x »"}, {{"a.csv", "b.txt"}, 2, "", "argument inattendu « b.txt »"},
+        {{"a.csv"}, Commande::continuer, "", ""}};
     for (const auto& [arguments, code, sortie, erreur] : cas) {
         const Commande c = lire_ligne_de_commande(QStringList{"/usr/bin/sinuvia"} + arguments);
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const QString e = erreur.isEmpty() ? "" : "sinuvia : " + erreur + " (voir sinuvia --help)\n";
         EXPECT_EQ(std::tuple(c.code, c.sortie.left(sortie.endsWith('\n') ? -1 : sortie.size()), c.erreur), std::tuple(code, sortie, e));
+        EXPECT_EQ(c.fichier, arguments.size() == 1 && !arguments[0].startsWith('-') ? arguments[0] : QString());
         for (const char* t : {"Options :", "-h, --help     Affiche cette aide et quitte.", "-v, --version  Affiche la version et quitte."})
             EXPECT_TRUE(!sortie.startsWith("Utilisation") || (c.sortie.contains(t) && !c.sortie.contains("platform"))) << t;
         if (code == Commande::continuer)
@@ -29,7 +30,6 @@ TEST(LigneDeCommande, OptionsEnFrancais)
                   std::tuple(QProcess::NormalExit, code, c.sortie, c.erreur));
     }
 }
-
 // Installed into an empty folder: the program, the menu entry, the metainfo and the icons, nothing else; they work there.
 TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
 {

@@ -1,16 +1,13 @@
 // The menu bar above the designed client area: its menus, their shortcuts
 // typed on the keyboard, and the client area's size and places below it.
 #include "tests/outils_compacts.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
-
 namespace {
 using Menus = AvecFenêtre;
-
 QStringList entrées(const QMenu* m)
 {
     QStringList r;
@@ -18,7 +15,6 @@ QStringList entrées(const QMenu* m)
         r << (a->isSeparator() ? "-" : a->text() + " " + a->shortcut().toString());
     return r;
 }
-
 // The menus, their captions with mnemonics and standard shortcuts; the client area keeps its designed size and
 // places below the bar.
 TEST_F(Menus, ThreeFrenchMenusAboveTheDesignedClientArea)
@@ -35,7 +31,6 @@ TEST_F(Menus, ThreeFrenchMenusAboveTheDesignedClientArea)
               std::tuple(QSize(802, 463 + m), QRect(0, 0, 802, m), QRect(0, m, 802, 463), 12030, 6945));
     EXPECT_EQ(f->Command2->mapTo(f.get(), QPoint(0, 0)), QPoint(520, m + 8));
 }
-
 // Ctrl+Q and "&Quitter" close the window; "À &propos…" shows the about box of the "A propos." button.
 TEST_F(Menus, TheShortcutsWorkFromTheKeyboard)
 {

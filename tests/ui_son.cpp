@@ -1,20 +1,15 @@
 // Listening from the window: the entries, no output device, the ranks the sound follows, and the WAV export.
 #include "son/ecoute.h"
 #include "tests/outils_compacts.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
-
 #include <sndfile.h>
-
 #include <numbers>
-
 namespace {
 using Son = AvecFenêtre;
-
 // "É&couter" (Ctrl+L, checkable) in "Outils", the export in "Fichier"; without a device the entry is disabled and
 // says why; the panel's frequency from 55 to 1,760 Hz, 220 at first.
 TEST_F(Son, TheEntriesAndNoOutputDevice)
@@ -32,7 +27,6 @@ TEST_F(Son, TheEntriesAndNoOutputDevice)
     EXPECT_EQ(std::tuple(f->écoute->fréquence->minimum(), f->écoute->fréquence->maximum(), f->écoute->fréquence->value()),
               std::tuple(55, 1760, 220));
 }
-
 // The sound follows the ranks in use: the count shown, the fundamental as 0 when its box reads 0, a typed rank.
 TEST_F(Son, TheSoundFollowsTheRanksInUse)
 {
@@ -53,7 +47,6 @@ TEST_F(Son, TheSoundFollowsTheRanksInUse)
     choisir(f->Combo1, 1);
     EXPECT_EQ(f->écoute->harmoniques().n, 2);
 }
-
 // Two seconds of "Signal sinusoidal" at half volume, read back; a folder's name is refused with a French message.
 TEST_F(Son, TheExportWritesTwoSecondsOrSaysWhy)
 {

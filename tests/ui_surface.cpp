@@ -1,11 +1,8 @@
+// The drawing surface on its own: its scales and shapes, the mouse, hostile coordinates, and what reaches the screen.
 #include "tests/outils_compacts.h"
-
 #include <limits>
-
 namespace {
-
 constexpr double inf = std::numeric_limits<double>::infinity(), nan_ = std::numeric_limits<double>::quiet_NaN();
-
 // 204 x 104 pixels: a 200 x 100 client area at (2, 2), at the window's (52, 52); one unit: 100 pixels across, 50 up.
 struct SurfaceTest : ::testing::Test {
     static constexpr int clientArea = 200 * 100;
@@ -22,27 +19,7 @@ struct SurfaceTest : ::testing::Test {
         return n;
     }
 };
-
 }  // namespace
-
-TEST_F(SurfaceTest, LayersFollowTheClearAndRefreshRules)
-{
-    for (int i = 0; i < 4; ++i) {  // persistent drawing on or off, cls or refresh: only a persistent cls erases that layer
-        const bool persistent = i & 1, cls = i & 2;
-        s.setAutoRedraw(true);
-        s.cls();
-        s.line(-1, 0, 1, 0, QColor(jaune));  // persistent: row 52
-        s.setAutoRedraw(false);
-        s.line(0, 1, 0, -1, QColor(rouge));  // overlay: column 102
-        image();                             // a repaint erases nothing
-        EXPECT_EQ(image().pixel(102, 20), rouge);
-        s.setAutoRedraw(persistent);
-        cls ? s.cls() : s.refresh();
-        const QImage img = image();
-        EXPECT_EQ(std::pair(count(img, rouge), img.pixel(40, 52) == jaune), std::pair(0, !(persistent && cls))) << i;
-    }
-}
-
 TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
 {
     Surface fresh;  // no scale yet: twips, 15 per pixel, following the size
@@ -81,21 +58,6 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
         EXPECT_TRUE((s.clientRect().contains(rect->geometry()) || rect->geometry().isEmpty()) && mark->geometry().isEmpty()) << v;
     }
 }
-
-TEST_F(SurfaceTest, CrispOnePixelLinesAndFilledBoxesInTheExactColour)
-{
-    s.setBackColor(QColor(10, 20, 30));
-    s.setForeColor(QColor(jaune));
-    s.line(-0.5, 0, 0.5, 0);        // overlay, drawn first: pixels (52..152, 52)
-    s.line(-0.5, -0.5, 0.5, -0.9);  // x-major slope below the box: one pixel per column
-    s.setAutoRedraw(true);
-    s.box(-0.5, 0.5, 0.5, -0.4, QColor(bleu));  // persistent: pixels (52..152, 27..72), under the overlay
-    const QImage img = image();
-    EXPECT_EQ(count(img, jaune, bleu, qRgb(10, 20, 30)), clientArea);  // no blended pixel
-    EXPECT_EQ(std::tuple(count(img, jaune), count(img, bleu), img.pixel(52, 52), img.pixel(52, 53)),
-              std::tuple(2 * 101, 101 * 45, jaune, bleu));
-}
-
 TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeld)
 {
     (new Shape(Shape::Kind::VerticalLine, &s))->setUserLeft(-1);  // at the surface's (2, 2): lets the mouse through
@@ -114,7 +76,6 @@ TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeld)
     souris_en(&s, QEvent::MouseMove, {-48, 200});  // released: no longer ours
     EXPECT_EQ(log, (std::vector<QString>{"d 2 0 -1.00 1.00", "m 6 0 -1.50 -2.96", "u 2 0 -1.50 -2.96"}));
 }
-
 TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
 {
     for (double v : {inf, -inf, nan_}) {  // non-finite primitives paint nothing, nor a lineTo from such a point
@@ -153,7 +114,6 @@ TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
     const QImage après = image();
     EXPECT_EQ(std::pair(après.pixel(2, 52), après.pixel(152, 27)), std::pair(jaune, s.foreColor().rgb()));
 }
-
 // Lines drawn one after another between two paints, far apart and then between them, all reach the screen: what the
 // window shows is what a fresh paint of the surface gives. A line drawn back over itself, ends swapped, replaces it.
 TEST_F(SurfaceTest, EveryLineReachesTheScreenAndALineDrawnBackReplacesItself)

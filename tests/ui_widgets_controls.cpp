@@ -2,9 +2,7 @@
 #include "tests/outils_ui.h"
 #include "widgets/controls.h"
 #include "widgets/pictures.h"
-#include <QtWidgets>
 #include <gtest/gtest.h>
-#include <vector>
 TEST(Pictures, ButtonPicturesAndIcon)
 {
     const auto opaque = [](const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)) > 127; };  // at least half
@@ -23,7 +21,6 @@ TEST(Pictures, ButtonPicturesAndIcon)
     const QImage c = pictures::pencilCursor().pixmap().toImage();  // pointing down left: the black lead, the yellow body
     EXPECT_TRUE(qGray(c.pixel(3, 28)) < 60 && qRed(c.pixel(15, 16)) > 200 && qBlue(c.pixel(15, 16)) < 100);
 }
-
 // Any button, pressed and released, reported with its bits and its place in twips, and kept from the parent.
 TEST(PressButton, ReportsEveryButtonWithItsBits)
 {
@@ -42,7 +39,6 @@ TEST(PressButton, ReportsEveryButtonWithItsBits)
                                                   {'u', 2, 1, 30, 45}, {'d', 4, 6, 60, 15, 0}, {'u', 4, 6, 60, 15}}));
     EXPECT_FALSE(b.isDown());
 }
-
 TEST(ClickComboBox, ClicksOncePerSelection)
 {
     ClickComboBox c;

@@ -2,15 +2,10 @@
 #include "app/form1.h"
 #include "widgets/controls.h"
 #include "widgets/surface.h"
-
-#include <QApplication>
-
 #include <gtest/gtest.h>
-
 namespace {
-
+const bool à_l_échelle_2 = qputenv("QT_SCALE_FACTOR", "2");  // before main_ui.cpp's main() builds the application
 const QRgb fond = qRgb(10, 20, 30), jaune = qRgb(255, 255, 0), rouge = qRgb(255, 0, 0), vert = qRgb(0, 200, 0), bleu = qRgb(0, 0, 255);
-
 // Paints a surface at a device pixel ratio, as on a screen of that ratio.
 QImage peinte(Surface& s, qreal ratio)
 {
@@ -20,7 +15,6 @@ QImage peinte(Surface& s, qreal ratio)
     s.render(&img);
     return img;
 }
-
 // Every pixel of ratio 1, border included, is a 2 x 2 block at ratio 2: lines 2 device pixels wide. Slanting
 // lines too, 2 or 3 device pixels across away from their ends, and all of them crisp: only the drawn colours.
 TEST(Echelle2, TraitsDUnPixelLogiqueSoitDeuxPixelsDePeripheriqueEtNets)
@@ -39,6 +33,9 @@ TEST(Echelle2, TraitsDUnPixelLogiqueSoitDeuxPixelsDePeripheriqueEtNets)
     const QImage un = peinte(s, 1);
     EXPECT_TRUE(peinte(s, 2) == un.scaled(408, 208));
     EXPECT_EQ(std::tuple(un.pixel(50, 52), un.pixel(102, 10), un.pixel(50, 51), un.pixel(101, 10)), std::tuple(jaune, rouge, fond, fond));
+    // At ratio 1, the box's corners drawn and not a pixel beyond; the overlay over the persistent layer.
+    EXPECT_EQ(std::tuple(un.pixel(52, 27), un.pixel(152, 72), un.pixel(51, 27), un.pixel(52, 26), un.pixel(153, 72), un.pixel(152, 73),
+                         un.pixel(102, 40)), std::tuple(bleu, bleu, fond, fond, fond, fond, rouge));
     s.line(-0.9, -0.9, 0.7, 0.3, QColor(vert));  // mostly across
     s.line(0.2, -0.9, 0.4, 0.9, QColor(jaune));  // mostly down
     const QImage deux = peinte(s, 2);
@@ -54,7 +51,6 @@ TEST(Echelle2, TraitsDUnPixelLogiqueSoitDeuxPixelsDePeripheriqueEtNets)
         EXPECT_TRUE(std::min(vert_par_colonne[i], jaune_par_rangée[i]) >= 2 && std::max(vert_par_colonne[i], jaune_par_rangée[i]) <= 3)
             << i << ": " << vert_par_colonne[i] << " " << jaune_par_rangée[i];
 }
-
 // The window's pointers (pencil on the plot and the trace buttons, left and up arrows): 64 x 64 device pixels, finer than a 32 x 32 picture blown up,
 // the hot spot (in device pixels) on the tip's ink, so that a press lands where the tip is seen.
 TEST(Echelle2, PointeursDe64PixelsDePeripherique)
@@ -68,14 +64,4 @@ TEST(Echelle2, PointeursDe64PixelsDePeripherique)
         EXPECT_NE(img, img.scaled(32, 32).scaled(64, 64));
     }
 }
-
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,38 +1,28 @@
 // libFuzzer target of the Psim export reader. The first byte chooses the
 // column, the rest is the file. Every path of the reader is taken: validity
 // check, header, fields of the first line, column import and resampling.
-
 #include "signal/calcul/psim.h"
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-
-void exiger(bool condition)
+static void exiger(bool condition)
 {
     if (!condition)
         std::abort();
 }
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 2)
         return 0;
     const int colonne = data[0] % 16 - 1;  // -1 to 14
     const std::string_view contenu(reinterpret_cast<const char*>(data + 1), size - 1);
-
     for (const std::string& nom : psim::noms_colonnes(contenu.substr(0, contenu.find('\n'))))
         exiger(nom.size() <= contenu.size());
     psim::en_utf8(contenu.substr(0, 256));
     for (int k = -1; k < 4; ++k)
         exiger(std::isfinite(psim::champ(contenu, k)));
-
     std::FILE* f = fmemopen(const_cast<char*>(contenu.data()), contenu.size(), "rb");
     if (!f)
         return 0;

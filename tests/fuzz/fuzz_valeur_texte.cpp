@@ -1,15 +1,12 @@
 // libFuzzer target of the reading of numbers typed or read from files: the
 // result is always finite, rounding and showing it never fail, and a field of
 // a Psim export reads as the same text.
-
 #include "app/nombres.h"
 #include "signal/calcul/psim.h"
-
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view texte(reinterpret_cast<const char*>(data), size);
