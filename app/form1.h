@@ -32,6 +32,8 @@ class QPushButton;
 class Shape;
 class Surface;
 class Form2;
+class FenetreMesures;
+class QImage;
 class Écoute;
 
 class Form1 : public QWidget {
@@ -258,6 +260,30 @@ public:
     // Passes through the event loop made by the animation so far (a paused
     // animation waits for events instead of spinning).
     long long passes_animation = 0;
+
+    // ---- measurements, export and saved signals (resultats/) ------------
+    FenetreMesures* mesures = nullptr;  // "Mesures", created on first use, owned by this window
+    QAction* action_Mesures = nullptr;
+    QAction* action_OuvrirSignal = nullptr;
+    QAction* action_EnregistrerSignal = nullptr;
+    QAction* action_ExporterHarmoniques = nullptr;
+    QAction* action_ExporterImage = nullptr;
+    QAction* action_CopierImage = nullptr;
+    void relier_résultats();  // the entries of "&Fichier" and "&Outils", once
+    void Mesures_Click();     // shows "Mesures" beside this window
+    void OuvrirSignal_Click();
+    void EnregistrerSignal_Click();
+    void ExporterHarmoniques_Click();
+    void ExporterImage_Click();
+    // Updates "Mesures" after a redraw, unless a bulk writer holds `maj_globale`.
+    void mettre_à_jour_mesures();
+    // Each writes through a temporary file and shows a French message on failure.
+    bool enregistrer_signal(const QString& chemin);
+    bool exporter_harmoniques(const QString& chemin);  // CSV
+    bool exporter_image(const QString& chemin);        // PNG or SVG, from the name's extension
+    // The phasor diagram and the waveform side by side, at `rapport` device pixels a pixel.
+    QImage image_des_tracés(qreal rapport) const;
+    void copier_image();  // the same picture on the clipboard
 
     // ---- measurement files (mesures/) -------------------------------------
     // The "Ouvrir des mesures…" entry (Ctrl+O) and the drops, set up once by

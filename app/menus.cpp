@@ -45,6 +45,7 @@ void Form1::construire_menus()
     QObject::connect(action_à_propos, &QAction::triggered, this, [this] { Command5_Click(); });
 
     construire_historique();
+    relier_résultats();  // measurements, export and saved signals (resultats/)
     construire_écoute();
     construire_aide();
 }
@@ -67,5 +68,4 @@ bool Form1::ouvrir(const QString& chemin)
     return ouvert;
 }
 
-// Defined by the saved-signals subsystem as it lands; ouvrir_mesures is in mesures/.
-bool Form1::ouvrir_signal(const QString&) { return false; }
+// ouvrir_signal is in resultats/, ouvrir_mesures in mesures/.

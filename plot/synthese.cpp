@@ -44,6 +44,7 @@ void Form1::tracerut()
     }
     vecteur(2001);
     position = 0;
+    mettre_à_jour_mesures();
 }
 
 void Form1::tracer_periode()

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Retakes the README's screenshots (docs/screenshot.png, docs/screenshot-x2.png
 # on a screen scaled 200 %, docs/screenshot-projecteur.png started with
-# --echelle 1.5) as a French classroom sees the window: the program
+# --echelle 1.5, docs/screenshot-mesures.png with the "Mesures" window open
+# beside a half-wave rectified sine) as a French classroom sees the window: the program
 # runs under Xvfb in fr_FR.UTF-8, "Signal carré" is chosen and the amplitude
 # strip of rank 3 is being dragged. docs/choix-periode.png is "Choix de la
 # période" on an oscilloscope capture of a rectifier's line current opened
-# from the command line. `captures.sh fenetre` or `captures.sh periode`
-# retakes only those. Needs xvfb, xdotool and imagemagick, and
+# from the command line. `captures.sh fenetre`, `captures.sh periode` or
+# `captures.sh mesures` retakes only those. Needs xvfb, xdotool and imagemagick, and
 # the fr_FR.UTF-8 locale (see the README). Build first (scripts/sinuvia.sh run).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -44,6 +45,25 @@ capture() {  # scale, output file, program's arguments
     xdotool mouseup 1
     kill "$pid"
 }
+# "Redressement simple alternance" picked, then Ctrl+M: "Mesures" opens on the
+# right of the main window; both are captured.
+capture_mesures() {  # output file
+    "$build/sinuvia" &
+    local pid=$!
+    sleep 3
+    xdotool mousemove 428 $((21 + 17)) click 1; sleep 0.7
+    xdotool key Down Down Down Down Down Down Return; sleep 1
+    xdotool mousemove 400 300 key ctrl+m; sleep 1.5
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool search --name '^Mesures$' getwindowgeometry --shell | head -n 6)"
+    local d
+    d=$(mktemp -d)
+    import -window root -crop "802x480+0+0" +repage "$d/principale.png"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$d/mesures.png"
+    convert "$d/principale.png" "$d/mesures.png" -background '#efefef' -gravity north +append "$1"
+    rm -rf "$d"
+    kill "$pid"
+}
 # An oscilloscope's CSV, the French way: 2,500 points over 5 periods of the
 # line current of a diode rectifier with a capacitor (a pulse near each peak
 # of the mains), with an offset and some noise, starting anywhere.
@@ -73,11 +93,14 @@ capture_periode() {
     kill "$pid"
     rm -f "$csv"
 }
-if [ "$quoi" != periode ]; then
+if [ "$quoi" = tout ] || [ "$quoi" = fenetre ]; then
     capture 1 "$top/docs/screenshot.png"
     capture 2 "$top/docs/screenshot-x2.png"
     capture 1.5 "$top/docs/screenshot-projecteur.png" --echelle 1.5
 fi
-if [ "$quoi" != fenetre ]; then
+if [ "$quoi" = tout ] || [ "$quoi" = periode ]; then
     capture_periode "$top/docs/choix-periode.png"
+fi
+if [ "$quoi" = tout ] || [ "$quoi" = mesures ]; then
+    capture_mesures "$top/docs/screenshot-mesures.png"
 fi

@@ -16,7 +16,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation
-          qt6-translations-l10n dpkg-dev file desktop-file-utils appstream
+          qt6-svg-dev qt6-translations-l10n dpkg-dev file desktop-file-utils appstream shared-mime-info
           pkgconf libsndfile1-dev qt6-multimedia-dev)
 # libFuzzer comes with clang's runtime libraries.
 [ "$mode" = fuzz ] && packages+=(clang libclang-rt-14-dev)

@@ -36,8 +36,9 @@ TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
     const QTemporaryDir d;
     ASSERT_EQ(QProcess::execute(CMAKE_COMMAND, {"--install", SINUVIA_CONSTRUCTION, "--prefix", d.path()}), 0);
     QStringList fichiers, attendus{"bin/sinuvia", "share/applications/sinuvia.desktop", "share/icons/hicolor/scalable/apps/sinuvia.svg",
-                                   "share/metainfo/org.example.Sinuvia.metainfo.xml", "share/doc/sinuvia/guide.md",
-                                   "share/doc/sinuvia/screenshot.png", "share/doc/sinuvia/screenshot-projecteur.png"};
+                                   "share/metainfo/org.example.Sinuvia.metainfo.xml", "share/mime/packages/sinuvia.xml",
+                                   "share/doc/sinuvia/guide.md", "share/doc/sinuvia/screenshot.png",
+                                   "share/doc/sinuvia/screenshot-projecteur.png"};
     for (QDirIterator i(d.path(), QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
         fichiers << QDir(d.path()).relativeFilePath(i.next());
     for (int n : {16, 32, 48, 64, 128, 256}) {  // the five bars: the first one's foot drawn, the top right corner empty
@@ -48,12 +49,14 @@ TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
     QProcess p;  // the installed program runs
     EXPECT_TRUE((p.start(d.path() + "/bin/sinuvia", {"--version"}), p.waitForFinished(30000)) && p.readAll() == "Sinuvia " SINUVIA_VERSION "\n");
     const std::pair<const char*, QStringList> contenus[] = {  // the desktop entry's keys, the metainfo's elements, the SVG's grid
-        {"applications/sinuvia.desktop", {"[Desktop Entry]\n", "\nType=Application\n", "\nName=Sinuvia\n", "\nExec=sinuvia\n",
-            "\nIcon=sinuvia\n", "\nTerminal=false\n", "\nCategories=Education;Science;Physics;\n", "en harmoniques"}},
+        {"applications/sinuvia.desktop", {"[Desktop Entry]\n", "\nType=Application\n", "\nName=Sinuvia\n", "\nExec=sinuvia %f\n",
+            "\nIcon=sinuvia\n", "\nTerminal=false\n", "\nCategories=Education;Science;Physics;\n", "en harmoniques",
+            "\nMimeType=application/x-sinuvia-signal;\n"}},
         {"metainfo/org.example.Sinuvia.metainfo.xml", {"<id>org.example.Sinuvia</id>", "<name>Sinuvia</name>", "<binary>sinuvia</binary>",
             "<summary>Décomposition de Fourier des signaux périodiques</summary>", "<p>L'élève peut :</p>", "<image>https://example.org/",
             "<launchable type=\"desktop-id\">sinuvia.desktop</launchable>", "<release version=\"" SINUVIA_VERSION "\""}},
-        {"icons/hicolor/scalable/apps/sinuvia.svg", {"viewBox=\"0 0 16 16\""}}};
+        {"icons/hicolor/scalable/apps/sinuvia.svg", {"viewBox=\"0 0 16 16\""}},
+        {"mime/packages/sinuvia.xml", {"<mime-type type=\"application/x-sinuvia-signal\">", "<glob pattern=\"*.sinuvia\"/>"}}};
     for (const auto& [nom, textes] : contenus) {
         QFile f(d.path() + "/share/" + nom);
         const QString contenu = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();

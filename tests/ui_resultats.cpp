@@ -1,0 +1,258 @@
+// Export (CSV, PNG, SVG, clipboard), safe writes that fail in French, and signals saved and reopened.
+#include "tests/outils_compacts.h"
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+namespace {
+struct Résultats : AvecFenêtre {
+    void SetUp() override { AvecFenêtre::SetUp(), commun::origine = {}; }
+    void TearDown() override { QLocale::setDefault(QLocale::c()), commun::origine = {}; }
+    QString chemin(const QString& nom) const { return dossier.filePath(nom); }
+    // What a saved signal holds, as the window shows it.
+    auto état() const
+    {
+        QStringList t;
+        for (int k = 0; k <= Form1::nb_rangs; ++k)
+            t << f->Amplit[k]->text() << f->déphas[k]->text() << f->Label4[k]->text();
+        const commun::Origine& o = commun::origine;
+        return std::tuple(t, f->Combo1->currentText(), f->Combo2->currentText(), o.fichier, o.colonne, o.unité, o.échelle, commun::periode);
+    }
+    // Runs `action`, answering the message box it shows; returns the box's text ("" when none).
+    template <class F> QString message(F action)
+    {
+        auto texte = std::make_shared<QString>();
+        dans_la_fenêtre_modale<QMessageBox>([texte](QMessageBox* b) { *texte = b->text(), b->accept(); });
+        action();
+        QCoreApplication::processEvents();
+        return *texte;
+    }
+    QTemporaryDir dossier;
+};
+QByteArray contenu(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
+}
+}  // namespace
+// The harmonic table read back in French (";" and ",") and in English ("," and "."), ranks 0 to n, with the
+// measurement's unit when there is one.
+TEST_F(Résultats, HarmonicTableReadBackInBothLocales) {
+    for (auto [k, a, d] : {std::tuple{0, "-12.5", "0"}, {1, "100", "0"}, {2, "33.3", "45.25"}, {3, "7", "-90"}, {4, "9", "9"}})
+        f->Amplit[k]->setText(a), f->déphas[k]->setText(d);
+    choisir(f->Combo1, 2);  // n = 3: rank 4 cleared
+    const struct { QLocale locale; QChar sép; std::string unité; double échelle; } cas[] = {
+        {QLocale(QLocale::French, QLocale::France), ';', "", 0}, {QLocale(QLocale::English, QLocale::UnitedStates), ',', "", 0},
+        {QLocale(QLocale::French, QLocale::Canada), ';', "mA", 250}};
+    for (const auto& c : cas) {
+        QLocale::setDefault(c.locale), commun::origine.unité = c.unité, commun::origine.échelle = c.échelle;
+        ASSERT_TRUE(f->exporter_harmoniques(chemin("h.csv")));
+        const QByteArray octets = contenu(chemin("h.csv"));
+        ASSERT_TRUE(octets.startsWith("\xEF\xBB\xBF"));
+        const QStringList lignes = QString::fromUtf8(octets.mid(3)).split("\r\n", Qt::SkipEmptyParts);
+        ASSERT_EQ(lignes.size(), 5) << octets.toStdString();
+        const QStringList entête = QStringList{"Rang", "Amplitude (%)", "Déphasage (°)", "Amplitude efficace (%)", "Amplitude (mA)"}.mid(0, c.échelle ? 5 : 4);
+        EXPECT_EQ(lignes[0].split(c.sép), entête);
+        for (int k = 0; k <= 3; ++k) {
+            const QStringList champs = lignes[k + 1].split(c.sép);
+            ASSERT_EQ(champs.size(), entête.size()) << lignes[k + 1].toStdString();
+            const double a = f->Amplit[k]->text().toDouble();
+            const double attendus[] = {double(k), a, f->déphas[k]->text().toDouble(), k ? a / std::sqrt(2) : a, a / 100 * c.échelle};
+            for (int i = 0; i < champs.size(); ++i)
+                EXPECT_NEAR(c.locale.toDouble(champs[i]), attendus[i], 1e-12) << k << " " << i;
+        }
+    }
+}
+// The picture: phasor diagram and waveform side by side at twice the resolution in PNG, in their colours; SVG; the
+// clipboard's copy; a name that is neither refused.
+TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
+    choisir(f->Combo2, 2);  // "Signal carré": the stored period in magenta, the waveform in black
+    ASSERT_TRUE(f->exporter_image(chemin("image.png")));
+    const QImage png(chemin("image.png"));
+    const QSize taille(f->Picture1->width() + 8 + f->Picture2->width(), std::max(f->Picture1->height(), f->Picture2->height()));
+    EXPECT_EQ(png.size(), 2 * taille);
+    std::map<QRgb, int> couleurs;
+    int gauche = 0;  // black in the diagram's half
+    for (int y = 0; y < png.height(); ++y)
+        for (int x = 0; x < png.width(); ++x)
+            ++couleurs[png.pixel(x, y) | 0xFF000000], gauche += x < 2 * f->Picture1->width() && (png.pixel(x, y) | 0xFF000000) == noir;
+    EXPECT_TRUE(couleurs[noir] > 2000 && couleurs[magenta] > 2000 && couleurs[jaune] > 500 && gauche > 100)
+        << couleurs[noir] << " " << couleurs[magenta] << " " << couleurs[jaune] << " " << gauche;
+    ASSERT_TRUE(f->exporter_image(chemin("image.SVG")));
+    QSvgRenderer svg(chemin("image.SVG"));  // drawn again: the same plots in their colours, white between them
+    QImage rendu(taille, QImage::Format_ARGB32);
+    rendu.fill(Qt::transparent);
+    QPainter peintre(&rendu);
+    svg.render(&peintre);
+    peintre.end();
+    int vus[3] = {};  // black, magenta and yellow, or half of them on white where the renderer smooths a line
+    for (int y = 0; y < rendu.height(); ++y)
+        for (int x = 0; x < rendu.width(); ++x) {
+            const QColor c = rendu.pixelColor(x, y);
+            const bool r = c.red() > 200, v = c.green() > 200, b = c.blue() > 200, r0 = c.red() < 150, v0 = c.green() < 150, b0 = c.blue() < 150;
+            vus[0] += r0 && v0 && b0, vus[1] += r && v0 && b, vus[2] += r && v && b0;
+        }
+    EXPECT_EQ(std::tuple(svg.viewBox(), rendu.pixel(f->Picture1->width() + 4, 5), vus[0] > 500, vus[1] > 500, vus[2] > 100),
+              std::tuple(QRect(QPoint(0, 0), taille), qRgb(255, 255, 255), true, true, true)) << vus[0] << " " << vus[1] << " " << vus[2];
+    QGuiApplication::clipboard()->clear();
+    f->action_CopierImage->trigger();
+    EXPECT_EQ(std::pair(QGuiApplication::clipboard()->image().size(), f->action_CopierImage->shortcut()),
+              std::pair(2 * taille, QKeySequence("Ctrl+Shift+C")));
+    EXPECT_EQ(message([&] { f->exporter_image(chemin("image.bmp")); }), "Le nom de l'image doit finir par .png ou .svg.");
+    EXPECT_FALSE(QFile::exists(chemin("image.bmp")));
+}
+// A folder that cannot be written, a name that is a folder, a full disk: a French message, and an existing file
+// left whole, with no temporary file beside it.
+TEST_F(Résultats, FailedWritesLeaveTheExistingFile) {
+    QString lecture_seule = "/proc";
+    if (geteuid() != 0) {
+        QDir(dossier.path()).mkdir("ro");
+        lecture_seule = chemin("ro");
+        QFile::setPermissions(lecture_seule, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    EXPECT_EQ(message([&] { EXPECT_FALSE(f->exporter_harmoniques(lecture_seule + "/h.csv")); }),
+              "Impossible d'enregistrer « " + lecture_seule + "/h.csv » : le dossier « " + lecture_seule +
+                  " » n'est pas accessible en écriture.");
+    EXPECT_EQ(message([&] { EXPECT_FALSE(f->enregistrer_signal(dossier.path())); }),
+              "Impossible d'enregistrer « " + dossier.path() + " » : ce nom est celui d'un dossier.");
+    // The disk full after a few bytes (a file size limit): the old file stays as it was.
+    QFile ancien(chemin("h.csv"));
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6 && ancien.flush());
+    rlimit avant{};
+    getrlimit(RLIMIT_FSIZE, &avant);
+    const rlimit petite{16, avant.rlim_max};
+    const auto gestionnaire = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &petite);
+    const QString texte = message([&] { EXPECT_FALSE(f->exporter_harmoniques(chemin("h.csv"))); });
+    setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, gestionnaire);
+    EXPECT_EQ(texte, "Impossible d'enregistrer « " + chemin("h.csv") +
+                         " » : l'écriture a échoué (disque plein ?). Le fichier existant n'a pas été modifié.");
+    EXPECT_EQ(std::pair(contenu(chemin("h.csv")), QDir(dossier.path()).entryList(QDir::Files)), std::pair(QByteArray("ancien"), QStringList{"h.csv"}));
+}
+// Saved and reopened: every box text, the rank count, the list's entry, the measurement's origin and the period bit
+// for bit, and the window as it was shown.
+TEST_F(Résultats, SaveAndReopenRestoresTheWindowBitForBit) {
+    choisir(f->Combo2, 6);
+    choisir(f->Combo1, 11);
+    taper(f->Amplit[3], "12.345678");
+    f->déphas[5]->setText("-1e-7");
+    commun::periode[17] = 0.1 + 3e-17 * 7;
+    commun::periode[4000] = -1.0 / 3;
+    commun::origine = {"/tmp/mesure I(L1).csv", "I(L1)", "A", 12.5};
+    f->VScroll1_Change();  // redrawn with the period
+    const auto avant = état();
+    const auto période = commun::periode;
+    QCoreApplication::processEvents();
+    const QImage vu = à_l_écran(f->Picture2), diagramme = à_l_écran(f->Picture1);
+    ASSERT_TRUE(f->enregistrer_signal(chemin("s.sinuvia")));
+    souris(f->Command2, QEvent::MouseButtonPress), souris(f->Command2, QEvent::MouseButtonRelease);
+    choisir(f->Combo2, 3);
+    choisir(f->Combo1, 4);
+    commun::origine = {};
+    EXPECT_EQ(message([&] { EXPECT_TRUE(f->ouvrir_signal(chemin("s.sinuvia"))); }), "");
+    EXPECT_EQ(état(), avant);
+    EXPECT_EQ(std::memcmp(période.data(), commun::periode.data(), sizeof période), 0);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(à_l_écran(f->Picture2) == vu && à_l_écran(f->Picture1) == diagramme);
+    EXPECT_EQ(f->maj_globale, 0);
+}
+// Damaged, foreign, newer or absurd documents: a French message, and nothing changes.
+TEST_F(Résultats, BadDocumentsChangeNothing) {
+    choisir(f->Combo2, 2);
+    ASSERT_TRUE(f->enregistrer_signal(chemin("bon.sinuvia")));
+    const QJsonObject bon = QJsonDocument::fromJson(contenu(chemin("bon.sinuvia"))).object();
+    auto avec = [&](const char* clé, QJsonValue v) {
+        QJsonObject o = bon;
+        o[QString::fromUtf8(clé)] = v;
+        return QJsonDocument(o).toJson();
+    };
+    auto source = [&](const char* clé, QJsonValue v) {
+        QJsonObject s = bon["source"].toObject();
+        s[QString::fromUtf8(clé)] = v;
+        return avec("source", s);
+    };
+    QJsonArray courte = bon["période"].toArray();
+    while (courte.size() > 4000)
+        courte.removeLast();
+    QJsonArray avec_nan = bon["période"].toArray();
+    avec_nan[10] = "nan";
+    QByteArray nan_brut = QJsonDocument(bon).toJson();
+    nan_brut.replace("\"rangs\": 50", "\"rangs\": NaN");
+    const std::pair<QByteArray, QString> cas[] = {
+        {"{\"format\": \"sinuvia-signal\", \"version\": 1, ", "le fichier est endommagé (ce n'est pas du JSON valable)."},
+        {nan_brut, "le fichier est endommagé (ce n'est pas du JSON valable)."},
+        {"[1, 2]", "le fichier est endommagé (pas un objet JSON)."},
+        {"\x89PNG\r\n", "le fichier est endommagé (ce n'est pas du JSON valable)."},
+        {avec("format", "autre"), "ce n'est pas un signal enregistré par Sinuvia."},
+        {avec("version", 2), "il a été enregistré par une version plus récente de Sinuvia (format 2, celle-ci lit le format 1)."},
+        {avec("version", 0), "le fichier est endommagé (version illisible)."},
+        {avec("version", 1.5), "le fichier est endommagé (version illisible)."},
+        {avec("rangs", 70), "Le nombre de rangs (70) n'est pas compris entre 1 et 50."},
+        {avec("rangs", "50"), "le fichier est endommagé (nombre de rangs illisible)."},
+        {avec("période", courte), "le fichier est endommagé (la période compte 4000 échantillons au lieu de 4097)."},
+        {avec("période", avec_nan), "le fichier est endommagé (l'échantillon 10 de la période n'est pas un nombre)."},
+        {avec("amplitudes", QJsonArray{"1", "2"}), "le fichier est endommagé (il faut 51 amplitudes)."},
+        {source("échelle", -2), "L'échelle de la mesure n'est pas un nombre positif."},
+        {source("liste", 12), "Le signal de la liste n'existe pas."},
+        {source("liste", "3"), "le fichier est endommagé (source illisible)."},
+        {source("liste", 2.5), "le fichier est endommagé (source illisible)."},
+    };
+    choisir(f->Combo2, 4);
+    choisir(f->Combo1, 9);
+    taper(f->Amplit[2], "77");
+    commun::origine = {"m.csv", "U", "V", 3};
+    const auto avant = état();
+    for (const auto& [octets, raison] : cas) {
+        QFile fichier(chemin("mauvais.sinuvia"));
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(octets) == octets.size() && fichier.flush());
+        EXPECT_EQ(message([&] { EXPECT_FALSE(f->ouvrir_signal(chemin("mauvais.sinuvia"))); }),
+                  "Impossible d'ouvrir « " + chemin("mauvais.sinuvia") + " » : " + raison);
+        EXPECT_TRUE(état() == avant) << raison.toStdString();
+    }
+    EXPECT_EQ(message([&] { f->ouvrir_signal(chemin("absent.sinuvia")); }),
+              "Impossible d'ouvrir « " + chemin("absent.sinuvia") + " » : le fichier est illisible ou n'existe pas.");
+}
+// The entries of "&Fichier" and "&Outils" with their shortcuts, typed on the keyboard: Ctrl+S saves through the file
+// dialog (the suffix added), Ctrl+M shows "Mesures"; a signal opened through the window's opening is one step undone.
+TEST_F(Résultats, MenuEntriesShortcutsAndOpeningAsOneStep) {
+    const auto entrées = [](const QMenu* m) {
+        QStringList r;
+        for (const QAction* a : m->actions())
+            r << (a->isSeparator() ? "-" : a->text() + " " + a->shortcut().toString());
+        return r;
+    };
+    EXPECT_EQ(entrées(f->menu_fichier).mid(0, 5), QStringList({"Ouvrir un &signal… ", "&Enregistrer le signal… Ctrl+S", "Exporter les harmoniques… ",
+                                                              "Exporter l'image… ", "Copier l'image Ctrl+Shift+C"}));
+    EXPECT_TRUE(entrées(f->menu_outils).contains("&Mesures Ctrl+M"));
+    choisir(f->Combo2, 3);
+    f->activateWindow();
+    QCoreApplication::processEvents();
+    dans_la_fenêtre_modale<QFileDialog>([&](QFileDialog* d) { d->selectFile(chemin("triangle")), static_cast<QDialog*>(d)->accept(); });
+    QTest::keyClick(f->Amplit[2], Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QFile::exists(chemin("triangle.sinuvia")));
+    f->activateWindow();
+    QCoreApplication::processEvents();
+    QTest::keyClick(f->Amplit[2], Qt::Key_M, Qt::ControlModifier);
+    auto* mesures = f->findChild<QWidget*>("Mesures");
+    ASSERT_TRUE(mesures && mesures->isVisible());
+    const QString triangle = f->Amplit[3]->text();
+    choisir(f->Combo2, 2);
+    const QString carré = f->Amplit[3]->text();
+    ASSERT_TRUE(f->ouvrir(chemin("triangle.sinuvia")));
+    EXPECT_EQ(std::tuple(f->Amplit[3]->text(), f->Combo2->currentText()), std::tuple(triangle, "Signal triangulaire"));
+    f->action_annuler->trigger();
+    EXPECT_EQ(std::tuple(f->Amplit[3]->text(), f->Combo2->currentText(), f->action_rétablir->text()),
+              std::tuple(carré, "Signal carré", "&Rétablir l'ouverture de « triangle.sinuvia »"));
+}
