@@ -11,14 +11,16 @@ TEST(LigneDeCommande, OptionsEnFrancais)
         {{"-platform", "offscreen", "--style=fusion", "-reverse", "-qwindowtitle", "x"}, Commande::continuer, "", ""},
         {{"-geometry", "800x600", "-style", "fusion"}, Commande::continuer, "", ""}, {{"-bogus"}, 2, "", "option inconnue « -bogus »"},
         {{"--version", "-x=3"}, 2, "", "option inconnue « -x »"}, {{"a.csv", "b.txt"}, 2, "", "argument inattendu « b.txt »"},
-        {{"a.csv"}, Commande::continuer, "", ""}};
+        {{"a.csv"}, Commande::continuer, "", ""}, {{"--echelle", "3.01"}, 2, "", "échelle « 3.01 » refusée : de 1 à 3"},
+        {{"--echelle=x"}, 2, "", "échelle « x » refusée : de 1 à 3"}, {{"--echelle", "0,9"}, 2, "", "échelle « 0,9 » refusée : de 1 à 3"}};
     for (const auto& [arguments, code, sortie, erreur] : cas) {
         const Commande c = lire_ligne_de_commande(QStringList{"/usr/bin/sinuvia"} + arguments);
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const QString e = erreur.isEmpty() ? "" : "sinuvia : " + erreur + " (voir sinuvia --help)\n";
         EXPECT_EQ(std::tuple(c.code, c.sortie.left(sortie.endsWith('\n') ? -1 : sortie.size()), c.erreur), std::tuple(code, sortie, e));
         EXPECT_EQ(c.fichier, arguments.size() == 1 && !arguments[0].startsWith('-') ? arguments[0] : QString());
-        for (const char* t : {"Options :", "-h, --help     Affiche cette aide et quitte.", "-v, --version  Affiche la version et quitte."})
+        for (const char* t : {"Options :", "-h, --help     Affiche cette aide et quitte.", "-v, --version  Affiche la version et quitte.",
+                              "--echelle F    Agrandit toute la fenêtre F fois, de 1 à 3"})
             EXPECT_TRUE(!sortie.startsWith("Utilisation") || (c.sortie.contains(t) && !c.sortie.contains("platform"))) << t;
         if (code == Commande::continuer)
             continue;
@@ -29,6 +31,8 @@ TEST(LigneDeCommande, OptionsEnFrancais)
         EXPECT_EQ(std::tuple(p.exitStatus(), p.exitCode(), QString(p.readAllStandardOutput()), QString(p.readAllStandardError())),
                   std::tuple(QProcess::NormalExit, code, c.sortie, c.erreur));
     }
+    for (auto [texte, échelle] : {std::pair{"1", 1.0}, {"1,5", 1.5}, {"3", 3.0}, {"2.25", 2.25}})  // a projector's scale
+        EXPECT_EQ(lire_ligne_de_commande({"sinuvia", "--echelle", texte}).échelle, échelle) << texte;
 }
 // Installed into an empty folder: the program, the menu entry, the metainfo and the icons, nothing else; they work there.
 TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
@@ -38,7 +42,8 @@ TEST(Installation, ProgrammeEntreeDeMenuMetainfoEtIcones)
     QStringList fichiers, attendus{"bin/sinuvia", "share/applications/sinuvia.desktop", "share/icons/hicolor/scalable/apps/sinuvia.svg",
                                    "share/metainfo/org.example.Sinuvia.metainfo.xml", "share/mime/packages/sinuvia.xml",
                                    "share/doc/sinuvia/guide.md", "share/doc/sinuvia/screenshot.png",
-                                   "share/doc/sinuvia/screenshot-projecteur.png"};
+                                   "share/doc/sinuvia/screenshot-projecteur.png", "share/doc/sinuvia/choix-periode.png",
+                                   "share/doc/sinuvia/screenshot-mesures.png"};
     for (QDirIterator i(d.path(), QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
         fichiers << QDir(d.path()).relativeFilePath(i.next());
     for (int n : {16, 32, 48, 64, 128, 256}) {  // the five bars: the first one's foot drawn, the top right corner empty
