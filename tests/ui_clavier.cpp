@@ -77,6 +77,11 @@ TEST_F(Clavier, KeysOnAFocusedStripMoveItsValueAsADragDoes)
         QTest::keyClick(bande, touche);
         EXPECT_EQ(boîte->text(), après) << boîte->objectName().toStdString() << " " << avant.toStdString() << " " << touche;
     }
+    const QPoint p(f->bar[4]->width() / 2, qRound(f->bar[4]->toPixels(0, 70).y()));  // a click gives a strip the focus
+    QTest::mouseClick(f->bar[4], Qt::LeftButton, {}, p);
+    const int cliqué = f->Amplit[4]->text().toInt();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(std::pair(std::abs(cliqué - 30) <= 1, f->Amplit[4]->text().toInt()), std::pair(true, cliqué + 1));
     QTest::keyClick(f->bar_deg[3], Qt::Key_Up);
     EXPECT_EQ(f->action_annuler->text(), "&Annuler le glissement du rang 3");
     f->action_annuler->trigger();
