@@ -6,6 +6,7 @@
 #include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <numbers>
 #include <random>
+#include <ranges>
 namespace fs = std::filesystem;
 using namespace mesures;
 namespace {
@@ -22,17 +24,13 @@ struct Mesures : ::testing::Test {
     fs::path dossier = fs::temp_directory_path() / ("sinuvia_mesures_" + std::to_string(::getpid()));
     void SetUp() override { fs::create_directories(dossier); }
     void TearDown() override { fs::remove_all(dossier); }
-    std::string écrire(const std::string& s, const char* nom = "f.csv")
-    {
-        return (std::ofstream(dossier / nom, std::ios::binary) << s, dossier / nom);
-    }
-    // Format, then column `c`.
+    // Writes the file, finds its format, then reads column `c`.
     Échec ouvrir(const std::string& contenu, texte::Format& f, Trace& t, int c = 0)
     {
-        const std::string chemin = écrire(contenu);
-        if (const Échec e = texte::analyser(chemin, f))
-            return e;
-        return texte::lire(chemin, f, c, t);
+        const std::string chemin = dossier / "f.csv";
+        std::ofstream(chemin, std::ios::binary) << contenu;
+        const Échec e = texte::analyser(chemin, f);
+        return e ? e : texte::lire(chemin, f, c, t);
     }
 };
 // Amplitude (signal units) and phase (degrees, sine convention) of rank k of a period, by a direct DFT of samples 0..4095.
@@ -41,23 +39,15 @@ std::pair<double, double> rang(const Periode& p, int k)
     std::complex<double> s;
     for (int j = 0; j < 4096; ++j)
         s += p[j] * std::polar(1.0, -2 * pi * k * j / 4096);
-    s *= 2.0 / 4096;
-    return {std::abs(s), std::arg(s * std::complex<double>(0, 1)) * 180 / pi};
+    return {std::abs(s) * 2 / 4096, std::arg(s * std::complex<double>(0, 1)) * 180 / pi};
 }
-double écart_degrés(double a, double b) { return std::abs(std::remainder(a - b, 360.0)); }
+double crête(const Periode& p) { return std::ranges::max(p | std::views::transform([](double v) { return std::abs(v); })); }
 // Each separator and decimal mark, settings lines with and without an interval, header units, the simulator pairs,
 // CR LF, byte order mark and Windows-1252 names: the columns offered, the one read and its time scale.
 TEST_F(Mesures, SeparatorsDecimalMarksSettingsHeadersAndTimes)
 {
-    struct Cas {
-        std::string contenu;
-        char sép, déc;
-        std::vector<std::string> noms, unités;
-        int colonne;
-        std::vector<double> valeurs, temps;
-        double pas;
-    };
-    const Cas cas[] = {
+    const std::tuple<std::string, char, char, std::vector<std::string>, std::vector<std::string>, int, std::vector<double>,
+                     std::vector<double>, double> cas[] = {
         {"Time (s),CH1 (V),CH2 [A]\n0,1.5,2\n0.001,-2.5e-1,3\n0.002,3,4\n", ',', '.', {"CH1", "CH2"}, {"V", "A"}, 1,
          {2, 3, 4}, {0, .001, .002}, 0},
         {"\xEF\xBB\xBFTemps;Tension (V)\r\n0;1,5\r\n0,001;2,5\r\n0,002;-3\r\n", ';', ',', {"Tension"}, {"V"}, 0,
@@ -76,13 +66,13 @@ TEST_F(Mesures, SeparatorsDecimalMarksSettingsHeadersAndTimes)
         {"t  v1 v2\n0 1 2\n1 3 4\n", ' ', '.', {"v1", "v2"}, {"", ""}, 1, {2, 4}, {0, 1}, 0},
         {"X,CH1,\n\"0\",\"1\",\n1,+2,\n", ',', '.', {"CH1"}, {""}, 0, {1, 2}, {0, 1}, 0},
     };
-    for (const Cas& c : cas) {
-        texte::Format f;
-        Trace t;
-        const Échec e = ouvrir(c.contenu, f, t, c.colonne);
+    texte::Format f;  // shared: each file read replaces the last one's format and column
+    Trace t;
+    for (const auto& [contenu, sép, déc, noms, unités, colonne, valeurs, temps, pas] : cas) {
+        const Échec e = ouvrir(contenu, f, t, colonne);
         EXPECT_EQ(std::tuple(e.erreur, f.séparateur, f.décimale, f.colonnes.noms, f.colonnes.unités, t.valeurs, t.temps, t.pas),
-                  std::tuple(Erreur::aucune, c.sép, c.déc, c.noms, c.unités, c.valeurs, c.temps, c.pas))
-            << c.contenu;
+                  std::tuple(Erreur::aucune, sép, déc, noms, unités, valeurs, temps, pas))
+            << contenu;
     }
 }
 // Every bad input gets its error, with the line of the faulty row; folders, fifos and missing files are not opened
@@ -91,35 +81,23 @@ TEST_F(Mesures, BadInput)
 {
     using enum Erreur;
     const std::pair<std::string, Échec> cas[] = {
-        {"", {vide, 0}},
-        {"Titre\nA;B\n", {aucune_ligne, 0}},
-        {"t;v\n0;1\n", {une_seule_ligne, 0}},
-        {"Temps;V\n0;1\n1;2\n0,5;3\n2;4\n", {temps, 4}},
-        {"t,v\n0,1\n1,2\n1,3\n2,4\n", {temps, 4}},
-        {"0,1\n1,2\n2,3\n3,inf\n", {non_fini, 4}},
-        {"0,1\n1,2\n2,nan\n3,4\n", {non_fini, 3}},
-        {"0,1\n1,2\n2,3\n3,1e999\n", {non_fini, 4}},
-        {"0,1\n1,2\n2,3\n3,4\n4\n", {valeur, 5}},
-        {"0,1\n1,2\n2,3\n3,x\n", {valeur, 4}},
-        {"0,1\n1,2\n2,3\n3,4\n\x01\x02", {binaire, 5}},
-        {std::string("0,1\n1\0,2\n", 8), {binaire, 2}},
+        {"", {vide, 0}}, {"Titre\nA;B\n", {aucune_ligne, 0}}, {"t;v\n0;1\n", {une_seule_ligne, 0}},
+        {"Temps;V\n0;1\n1;2\n0,5;3\n2;4\n", {temps, 4}}, {"t,v\n0,1\n1,2\n1,3\n2,4\n", {temps, 4}},
+        {"0,1\n1,2\n2,3\n3,inf\n", {non_fini, 4}}, {"0,1\n1,2\n2,nan\n3,4\n", {non_fini, 3}},
+        {"0,1\n1,2\n2,3\n3,1e999\n", {non_fini, 4}}, {"0,1\n1,2\n2,3\n3,4\n4\n", {valeur, 5}}, {"0,1\n1,2\n2,3\n3,x\n", {valeur, 4}},
+        {"0,1\n1,2\n2,3\n3,4\n\x01\x02", {binaire, 5}}, {std::string("0,1\n1\0,2\n", 8), {binaire, 2}},
     };
+    texte::Format f;
+    Trace t;
     for (const auto& [contenu, attendu] : cas) {
-        texte::Format f;
-        Trace t;
         const Échec e = ouvrir(contenu, f, t);
         EXPECT_EQ(std::pair(e.erreur, e.ligne), std::pair(attendu.erreur, attendu.ligne)) << contenu;
         EXPECT_FALSE(message(e, "f.csv").empty());
     }
-    texte::Format f0;
-    Trace t0;
-    EXPECT_EQ(std::pair(ouvrir("t;a;b\n0;1;2\n1;2;3\n", f0, t0, 2).erreur, ouvrir("t;a;b\n0;1;2\n1;2;3\n", f0, t0, -1).erreur),
+    EXPECT_EQ(std::pair(ouvrir("t;a;b\n0;1;2\n1;2;3\n", f, t, 2).erreur, ouvrir("t;a;b\n0;1;2\n1;2;3\n", f, t, -1).erreur),
               std::pair(colonne, colonne));
     const std::string fifo = dossier / "fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    texte::Format f;
-    Trace t;
-    Colonnes c;
     for (const std::string& chemin : {fifo, dossier.string(), (dossier / "absent").string(), std::string("/dev/null")}) {
         EXPECT_EQ(texte::analyser(chemin, f).erreur, ouverture) << chemin;
         EXPECT_EQ(son::lire(chemin, 0, t).erreur, ouverture) << chemin;
@@ -132,21 +110,17 @@ TEST_F(Mesures, BadInput)
 TEST_F(Mesures, SoundFiles)
 {
     const std::pair<int, double> formats[] = {{SF_FORMAT_PCM_U8, 1.0 / 128}, {SF_FORMAT_PCM_16, 1.0 / 32768},
-                                              {SF_FORMAT_PCM_24, 1.0 / (1 << 23)}, {SF_FORMAT_PCM_32, 1e-9},
-                                              {SF_FORMAT_FLOAT, 1e-7}, {SF_FORMAT_DOUBLE, 1e-15}};
+        {SF_FORMAT_PCM_24, 1.0 / (1 << 23)}, {SF_FORMAT_PCM_32, 1e-9}, {SF_FORMAT_FLOAT, 1e-7}, {SF_FORMAT_DOUBLE, 1e-15}};
     const auto valeur = [](int canal, int i) { return canal == 0 ? 0.5 * std::sin(i * 0.01) : -0.25 + 0.5 * (i % 7) / 7.0; };
     for (const auto& [format, tolérance] : formats) {
         const std::string chemin = dossier / "son.wav";
-        SF_INFO info{};
-        info.samplerate = 8000 + format % 16;
-        info.channels = 2;
-        info.format = SF_FORMAT_WAV | format;
+        SF_INFO info{.frames = 0, .samplerate = 8000 + format % 16, .channels = 2, .format = SF_FORMAT_WAV | format,
+                     .sections = 0, .seekable = 0};
         SNDFILE* s = sf_open(chemin.c_str(), SFM_WRITE, &info);
         ASSERT_NE(s, nullptr);
         std::vector<double> trames;
         for (int i = 0; i < 1000; ++i)
             trames.insert(trames.end(), {valeur(0, i), valeur(1, i)});
-        sf_command(s, SFC_SET_CLIPPING, nullptr, SF_TRUE);
         sf_writef_double(s, trames.data(), 1000);
         sf_close(s);
         Colonnes c;
@@ -154,17 +128,14 @@ TEST_F(Mesures, SoundFiles)
         EXPECT_TRUE(son::est_un_son(chemin));
         EXPECT_EQ(std::pair(son::analyser(chemin, c).erreur, c.noms), std::pair(Erreur::aucune, std::vector<std::string>{"Canal 1", "Canal 2"}));
         ASSERT_FALSE(son::lire(chemin, 1, t)) << format;
-        double pire = 0;
-        for (int i = 0; i < 1000; ++i)
-            pire = std::max(pire, std::abs(t.valeurs[i] - valeur(1, i)));
+        const auto erreur = [&](int i) { return std::abs(t.valeurs[i] - valeur(1, i)); };
+        const double pire = std::ranges::max(std::views::iota(0, 1000) | std::views::transform(erreur));
         EXPECT_EQ(std::tuple(t.taille(), t.pas, t.nom, pire <= tolérance), std::tuple(1000u, 1.0 / info.samplerate, "Canal 2", true)) << format;
         EXPECT_EQ(son::lire(chemin, 2, t).erreur, Erreur::colonne);
-        if (format == SF_FORMAT_PCM_16) {  // cut in its data, then in its header
-            fs::resize_file(chemin, fs::file_size(chemin) - 1000);
-            EXPECT_EQ(son::lire(chemin, 0, t).erreur, Erreur::son_tronqué);
-            fs::resize_file(chemin, 20);
-            EXPECT_EQ(son::lire(chemin, 0, t).erreur, Erreur::son);
-        }
+        fs::resize_file(chemin, fs::file_size(chemin) - 1000);  // cut in its data, then in its header
+        EXPECT_EQ(son::lire(chemin, 0, t).erreur, Erreur::son_tronqué) << format;
+        fs::resize_file(chemin, 20);
+        EXPECT_EQ(son::lire(chemin, 0, t).erreur, Erreur::son) << format;
     }
 }
 // A period of a file sampled 2,000 times a period, resampled from a start anywhere: sample 0 is the file at that
@@ -172,7 +143,7 @@ TEST_F(Mesures, SoundFiles)
 // on a clean file, and the scale is the period's largest absolute value. Irregular times are interpolated alike.
 TEST_F(Mesures, ResamplingStartsExactlyAtTheStart)
 {
-    const double T = 0.02, phases[] = {0, 10, -40, 70, 0, 25, 0, -120, 60, 5, 150};
+    const double T = 0.02, début = 0.00737, phases[] = {0, 10, -40, 70, 0, 25, 0, -120, 60, 5, 150};
     const auto signal = [&](double t) {
         double s = 0.3;
         for (int k = 1; k <= 10; ++k)
@@ -180,26 +151,21 @@ TEST_F(Mesures, ResamplingStartsExactlyAtTheStart)
         return s;
     };
     for (const bool irrégulier : {false, true}) {
-        Trace tr;
-        tr.t0 = -0.001, tr.pas = T / 2000;
+        Trace tr{"", "", {}, {}, -0.001, T / 2000};  // from t0, every pas
         for (int i = 0; i < 10000; ++i) {
             const double t = tr.t0 + (i + (irrégulier ? 0.3 * std::sin(i) : 0.0)) * tr.pas;
             tr.valeurs.push_back(signal(t));
             if (irrégulier)
                 tr.temps.push_back(t);
         }
-        const double début = 0.00737;
         for (const long moyennes : {1L, 3L}) {
             Periode p;
             const double échelle = rééchantillonner(tr, début, T, moyennes, p);
             EXPECT_NEAR(p[0] * échelle, signal(début), 1e-3);
-            double max_abs = 0;
-            for (double v : p)
-                max_abs = std::max(max_abs, std::abs(v));
-            EXPECT_EQ(max_abs, 1.0);
+            EXPECT_EQ(crête(p), 1.0);
             for (int k = 1; k <= 10; ++k) {
                 const double attendue = phases[k] + 360.0 * k * début / T;
-                EXPECT_LE(écart_degrés(rang(p, k).second, attendue), 0.05) << "rank " << k << " irregular " << irrégulier;
+                EXPECT_LE(std::abs(std::remainder(rang(p, k).second - attendue, 360.0)), 0.05) << k << " " << irrégulier;
                 EXPECT_NEAR(rang(p, k).first * échelle, 2.0 / k, 2e-3) << k;
             }
         }
@@ -219,8 +185,7 @@ TEST_F(Mesures, PeriodDetectedOnNoisyCaptures)
     for (const auto& [nom, forme] : formes)
         for (const auto& [points, n] : captures) {
             std::normal_distribution<double> bruit(0.0, 0.01);
-            Trace tr;
-            tr.pas = 1e-5, tr.t0 = 0.5;
+            Trace tr{"", "", {}, {}, 0.5, 1e-5};
             const double T = points * tr.pas, phase0 = 2.1;
             for (long i = 0; i < n; ++i)
                 tr.valeurs.push_back(0.7 + forme(2 * pi * i / points + phase0) + bruit(aléa));
@@ -236,24 +201,18 @@ TEST_F(Mesures, PeriodDetectedOnNoisyCaptures)
             Periode mesurée, exacte;
             const double échelle = rééchantillonner(tr, début, trouvée, K, mesurée);
             const double échelle_exacte = rééchantillonner(propre, début, T, K, exacte);
-            for (double& v : exacte)
-                v *= échelle_exacte;
-            double max_exacte = 0;
-            for (double v : exacte)
-                max_exacte = std::max(max_exacte, std::abs(v));
+            const double max_exacte = crête(exacte);  // in the exact period's own scale
             for (int k = 0; k <= 10; ++k)
-                EXPECT_NEAR(rang(mesurée, k).first * échelle / max_exacte * 100, rang(exacte, k).first / max_exacte * 100, 0.2)
-                    << nom << " " << points << " rank " << k;
+                EXPECT_NEAR(rang(mesurée, k).first * échelle / échelle_exacte / max_exacte * 100,
+                            rang(exacte, k).first / max_exacte * 100, 0.2) << nom << " " << points << " rank " << k;
         }
-    Trace plat;
-    plat.pas = 1e-3, plat.valeurs.assign(1000, 2.5);
+    const Trace plat{"", "", std::vector<double>(1000, 2.5), {}, 0.0, 1e-3};
     EXPECT_EQ(détecter_période(plat), 0.0);
 }
 // Periods that cannot be taken, the whole periods after a start, and the rank count that the points support.
 TEST_F(Mesures, PeriodChecksAndRankCount)
 {
-    Trace t;
-    t.t0 = 1, t.pas = 0.01, t.valeurs.assign(101, 0.0);  // 1 s to 2 s
+    const Trace t{"", "", std::vector<double>(101, 0.0), {}, 1, 0.01};  // 1 s to 2 s
     const std::tuple<double, double, Refus, long> cas[] = {
         {1, 0.25, Refus::aucun, 4}, {1.5, 0.5, Refus::aucun, 1}, {1.5, 0.51, Refus::hors_fichier, 0},
         {0.99, 0.5, Refus::hors_fichier, 2}, {1, 0, Refus::période_nulle, 0}, {1, -0.1, Refus::période_nulle, 0},

@@ -4,8 +4,7 @@
 #include "mesures/periode.h"
 #include "tests/outils_compacts.h"
 #include "app/texte.h"
-#include <QtWidgets>
-#include <cmath>
+#include <QTest>
 #include <fstream>
 #include <random>
 namespace {
@@ -19,13 +18,12 @@ struct OuvrirMesures : AvecFenêtre {
         std::normal_distribution<double> bruit(0, 0.01);
         for (int i = 0; i < 10000; ++i) {
             const double θ = 2 * M_PI * i / 1000;
-            char l[96];
             const double ch1 = 0.5 + std::sin(θ) + bruit(aléa), ch2 = (std::sin(θ + 0.5) >= 0 ? 2 : -2) + bruit(aléa) / 20;
-            const int n = std::snprintf(l, sizeof l, "%.6f;%.5f;%.5f\n", i * 2e-5, ch1, ch2);
-            std::replace(l, l + n, '.', ',');
-            csv += l;
+            csv += QString::asprintf("%.6f;%.5f;%.5f\n", i * 2e-5, ch1, ch2).replace('.', ',').toStdString();
         }
         écrire("capture.csv", csv), écrire("vide.csv", ""), écrire("court.txt", "1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
+        choisir(f->Combo2, 2);  // the square of the list: what a bad file or a cancelled dialog must leave shown
+        avant = rangs_affichés(*f);
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
     QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
@@ -40,18 +38,15 @@ struct OuvrirMesures : AvecFenêtre {
     }
     QTemporaryDir dossier;
     bool montré = false;
+    std::map<int, std::pair<QString, QString>> avant;  // the ranks shown before opening
 };
 // The capture's columns, its detected period and start; a start typed in French moves the highlighted period; a column
 // picked with the mouse; "Annuler", Escape and the close button change nothing; OK analyses the period, averaged or not.
 TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
 {
-    choisir(f->Combo2, 2);  // the square of the list
-    const auto avant = rangs_affichés(*f);
     const auto période_avant = commun::periode;
-    QKeyEvent échap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::function<void(ChoixPeriode*)> fermetures[] = {[](ChoixPeriode* d) { d->Annuler->click(); },
-                                                             [](ChoixPeriode* d) { d->close(); },
-                                                             [&](ChoixPeriode* d) { QApplication::sendEvent(d, &échap); }};
+        [](ChoixPeriode* d) { d->close(); }, [](ChoixPeriode* d) { QTest::keyClick(d, Qt::Key_Escape); }};
     for (const auto& fermer : fermetures) {
         EXPECT_FALSE(ouvrir("capture.csv", [&](ChoixPeriode* d) {
             EXPECT_EQ(std::tuple(d->windowTitle(), d->objectName(), textes(d->Colonnes), d->Colonnes->currentRow(), d->Pas->isEnabled()),
@@ -97,15 +92,13 @@ TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
             // The periods averaged, from the start to the last whole one, highlighted in a paler yellow.
             const auto pâles = de_couleur(d->Tracé->persistentLayer(), qRgb(255, 250, 205));
             ASSERT_EQ(pâles.size(), moyenne ? 1u : 0u);
-            if (moyenne) {
-                EXPECT_NEAR(pâles[0].x2, 0.00525 + 9 * nombre(d->Période->text()) / 1000, 1e-9);
-            }
+            for (const Prim& pâle : pâles)
+                EXPECT_NEAR(pâle.x2, 0.00525 + 9 * nombre(d->Période->text()) / 1000, 1e-9);
             d->OK->click();
         }));
         const double T = mesures::détecter_période(trace);
-        std::array<double, 4097> attendue;
+        std::array<double, 4097> attendue, autre;  // the other: averaged when it was not, or the reverse
         const double échelle = mesures::rééchantillonner(trace, 0.00525, T, moyenne ? 9 : 1, attendue);
-        std::array<double, 4097> autre;  // averaged when it was not, or the reverse
         mesures::rééchantillonner(trace, 0.00525, T, moyenne ? 1 : 9, autre);
         double pire = 0, écart_autre = 0;
         for (int j = 0; j <= 4096; ++j)
@@ -123,8 +116,6 @@ TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
 // time asks for the sample interval.
 TEST_F(OuvrirMesures, BadFilesAndFewPoints)
 {
-    choisir(f->Combo2, 2);
-    const auto avant = rangs_affichés(*f);
     QString message;
     for (const QString nom : {"vide.csv", "absent.csv", "."}) {
         dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); });
