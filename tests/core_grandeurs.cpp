@@ -15,11 +15,9 @@ TEST(Grandeurs, FiguresOfTheRanks) {
     constexpr double défini = -1;
     const double r = std::sqrt(0.09 + 0.125);  // −0.3 + 0.5·sin(θ + 1), rank 7's −0.4 not drawn
     const struct { std::vector<double> a, phi; int n; std::optional<double> attendu[7]; } cas[] = {
-        {{0, 0.5}, {0, 0}, 1, {0, 0.5 / std::sqrt(2), 0.5 / std::sqrt(2), 0, 0, std::sqrt(2), pi / std::sqrt(8)}},
         {{0, 0.5}, {0, 0.123}, 1, {0, 0.5 / std::sqrt(2), 0.5 / std::sqrt(2), 0, 0, std::sqrt(2), pi / std::sqrt(8)}},
         {{-0.3, 0.5, 0, 0, 0, 0, 0, -0.4, 0.4}, {0, 1, 0, 0, 0, 0, 0, 0, 2}, 7, {-0.3, r, 0.5 / std::sqrt(2), 0, 0, 0.8 / r, défini}},
         {{0.2, 0, 0.3, 0.4}, {0, 0, 0, 0}, 3, {0.2, std::sqrt(0.04 + 0.125), 0, nullopt, 1, défini, défini}},
-        {{0, 0}, {0, 0}, 1, {0, 0, 0, nullopt, nullopt, nullopt, nullopt}},
         {{1e200, 1e200}, {0, 0}, 1, {1e200, nullopt, 1e200 / std::sqrt(2), 0, 0, nullopt, nullopt}},
     };
     for (const auto& c : cas) {
