@@ -20,6 +20,8 @@ packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark
           pkgconf libsndfile1-dev qt6-multimedia-dev)
 # libFuzzer comes with clang's runtime libraries.
 [ "$mode" = fuzz ] && packages+=(clang libclang-rt-14-dev)
+# The listening test starts a sound server of its own and records it.
+[ "$mode" = test ] && packages+=(pulseaudio pulseaudio-utils)
 
 missing=()
 for p in "${packages[@]}"; do

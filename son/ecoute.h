@@ -13,7 +13,6 @@
 class Form1;
 class QAudioSink;
 class QDialog;
-class QIODevice;
 class QSlider;
 class QSpinBox;
 class QThread;
