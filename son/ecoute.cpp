@@ -203,9 +203,15 @@ void Écoute::marche(bool oui)
         }
         auto conversion = std::make_shared<Conversion>(*g, format);
         auto données = std::make_shared<QByteArray>();
-        const auto remplir = [sink, vers, conversion, données] {
+        auto* minuterie = new QTimer(sortie);
+        const auto remplir = [this, sink, vers, conversion, données, minuterie] {
             const qsizetype libre = sink->bytesFree();
-            if (libre <= 0)
+            if (libre < 0) {  // the server or the device is gone, without a word from the sink
+                minuterie->stop();
+                QMetaObject::invokeMethod(this, [this] { panne(); }, Qt::QueuedConnection);
+                return;
+            }
+            if (libre == 0)
                 return;
             données->resize(libre);
             const qsizetype n = conversion->remplir(données->data(), libre);
@@ -213,7 +219,6 @@ void Écoute::marche(bool oui)
                 vers->write(données->constData(), n);
         };
         remplir();
-        auto* minuterie = new QTimer(sortie);
         minuterie->setTimerType(Qt::PreciseTimer);
         minuterie->setInterval(période_remplissage_ms);
         QObject::connect(minuterie, &QTimer::timeout, sortie, remplir);

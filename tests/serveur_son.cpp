@@ -1,6 +1,6 @@
 // Listening through a real sound server: a PulseAudio of the test's own with a null sink, "Signal carré" played by
 // "Écouter" as a user starts it, the sink's monitor recorded while a strip is dragged: the pitch, the level and the
-// third harmonic's in it, no gap, and silence once the entry is unchecked.
+// third harmonic's in it, no gap, and silence once the entry is unchecked; the server gone, a message.
 #include "app/commun.h"
 #include "app/form1.h"
 #include "son/ecoute.h"
@@ -9,12 +9,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QMessageBox>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
@@ -146,5 +148,24 @@ TEST(ServeurSon, ASquareIsHeardInTuneWithoutAGapDuringADragThenStops)
     EXPECT_LT(plus_long, 20);
     // Stopped: the last tenth of a second is silent.
     EXPECT_LT(*std::max_element(x.end() - fe / 10, x.end(), [](float a, float b) { return std::abs(a) < std::abs(b); }), 1e-4);
+    // Played again, then the server goes: one French message, and the entry unchecked.
+    f.action_écouter->trigger();
+    ASSERT_TRUE(f.écoute->en_marche());
+    QTest::qWait(100);
+    QStringList messages;
+    QTimer fermeture;
+    QObject::connect(&fermeture, &QTimer::timeout, [&] {
+        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << m->text();
+            m->accept();
+        }
+    });
+    fermeture.start(20);
+    s.serveur.kill();
+    for (QDeadlineTimer fin(10000); f.action_écouter->isChecked() && !fin.hasExpired();)
+        QTest::qWait(20);
+    QTest::qWait(300);
+    EXPECT_EQ(std::tuple(f.action_écouter->isChecked(), f.écoute->en_marche(), messages),
+              std::tuple(false, false, QStringList{"La sortie audio ne répond plus : l'écoute s'arrête."}));
 }
 }  // namespace
