@@ -8,10 +8,14 @@
 # période" on an oscilloscope capture of a rectifier's line current opened
 # from the command line. `captures.sh fenetre`, `captures.sh periode` or
 # `captures.sh mesures` retakes only those. Needs xvfb, xdotool and imagemagick, and
-# the fr_FR.UTF-8 locale (see the README). Build first (scripts/sinuvia.sh run).
+# the fr_FR.UTF-8 locale (see the README). Build first (scripts/sinuvia.sh run),
+# or let `scripts/sinuvia.sh captures` install, build and run this. The
+# pictures go to docs/, or to the folder DOCS_DIR names.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
+docs=${DOCS_DIR:-$top/docs}
+mkdir -p "$docs"
 
 if [ "${1:-}" != --dans-xvfb ]; then
     locale -a | grep -qix 'fr_FR.utf8' || { echo "the fr_FR.UTF-8 locale is missing (see the README)" >&2; exit 1; }
@@ -94,13 +98,13 @@ capture_periode() {
     rm -f "$csv"
 }
 if [ "$quoi" = tout ] || [ "$quoi" = fenetre ]; then
-    capture 1 "$top/docs/screenshot.png"
-    capture 2 "$top/docs/screenshot-x2.png"
-    capture 1.5 "$top/docs/screenshot-projecteur.png" --echelle 1.5
+    capture 1 "$docs/screenshot.png"
+    capture 2 "$docs/screenshot-x2.png"
+    capture 1.5 "$docs/screenshot-projecteur.png" --echelle 1.5
 fi
 if [ "$quoi" = tout ] || [ "$quoi" = periode ]; then
-    capture_periode "$top/docs/choix-periode.png"
+    capture_periode "$docs/choix-periode.png"
 fi
 if [ "$quoi" = tout ] || [ "$quoi" = mesures ]; then
-    capture_mesures "$top/docs/screenshot-mesures.png"
+    capture_mesures "$docs/screenshot-mesures.png"
 fi

@@ -5,6 +5,9 @@
 #   scripts/sinuvia.sh bench  install what is missing, build, run the benchmarks
 #   scripts/sinuvia.sh package  install what is missing, build the Debian
 #                             package (build/sinuvia_VERSION_ARCH.deb)
+#   scripts/sinuvia.sh captures  install what is missing (and the fr_FR.UTF-8
+#                             locale), build, retake the screenshots under Xvfb
+#                             (into docs/, or DOCS_DIR)
 #   scripts/sinuvia.sh fuzz [SECONDS]
 #                             install clang if missing, build the fuzz targets of
 #                             the core in build-fuzz/ and run each for SECONDS (60)
@@ -22,6 +25,8 @@ packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark
 [ "$mode" = fuzz ] && packages+=(clang libclang-rt-14-dev)
 # The listening test starts a sound server of its own and records it.
 [ "$mode" = test ] && packages+=(pulseaudio pulseaudio-utils)
+# The screenshots: the program under Xvfb, driven by xdotool, in French.
+[ "$mode" = captures ] && packages+=(xvfb xauth xdotool imagemagick locales)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -71,6 +76,13 @@ fuzz() {
             -artifact_prefix="$dir/" "$dir/corpus_$target" "$top/tests/fuzz/corpus/$target"
     done
 }
+if [ "$mode" = captures ] && ! locale -a | grep -qix 'fr_FR.utf8'; then
+    echo "Generating the fr_FR.UTF-8 locale"
+    [ "$(id -u)" -eq 0 ] && sudo=() || sudo=(sudo)
+    "${sudo[@]}" sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+    "${sudo[@]}" locale-gen
+fi
+
 if [ "$mode" = fuzz ]; then
     fuzz "${2:-60}"
     exit 0
@@ -84,6 +96,9 @@ run)   cmake --build "$build" --target sinuvia
        exec "$build/sinuvia" ;;
 test)  cmake --build "$build"
        ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ;;
+captures)
+       cmake --build "$build" --target sinuvia
+       BUILD_DIR=$build bash "$top/scripts/captures.sh" ;;
 bench) cmake --build "$build"
        exec "$build/bench/sinuvia_bench" ;;
 package)
@@ -92,5 +107,5 @@ package)
        cmake --build "$build" --target sinuvia sinuvia_icons
        (cd "$build" && cpack -G DEB)
        ls "$build"/sinuvia_*.deb ;;
-*)     echo "usage: $0 run|test|bench|package|fuzz [seconds]" >&2; exit 2 ;;
+*)     echo "usage: $0 run|test|bench|package|captures|fuzz [seconds]" >&2; exit 2 ;;
 esac
