@@ -50,6 +50,7 @@ struct AvecFenêtre : ::testing::Test {
         f = std::make_unique<Form1>();
         f->show();
     }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }  // whatever locale the test chose
     const std::vector<Prim>& courbes() const { return f->Picture2->overlay(); }
     const std::vector<Prim>& diagramme() const { return f->Picture1->overlay(); }
     std::vector<Prim> traînée() const { return de_couleur(f->Picture1->persistentLayer(), rose); }

@@ -19,8 +19,7 @@ TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod
     int courbe_vue = -1, traînée_vue = -1;  // on the screen at the pause: part of the waveform and of the trail
     quand([&] { return f->position >= 300; }, [&] {
         QCoreApplication::processEvents();
-        courbe_vue = pixels(f->Picture2, noir);
-        traînée_vue = pixels(f->Picture1, rose);
+        courbe_vue = pixels(f->Picture2, noir), traînée_vue = pixels(f->Picture1, rose);
         relâcher();
         pause = {f->angle1, f->passes_animation, traînée().size()};
         segments(diagramme(), {{0, 0, std::cos(f->angle1), std::sin(f->angle1)}}, noir);  // the frame's vector
@@ -51,8 +50,7 @@ TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod
 }
 // After an animation of rank 1 (its trail erased), a DC level alone: no vector, a flat line.
 TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine) {
-    appuyer();
-    relâcher();
+    appuyer(), relâcher();
     composantes({{0, {0.4, 0}}});
     appuyer();
     const auto t = traînée();
@@ -109,16 +107,14 @@ TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
         composantes({{0, {a == 1e308 ? a : 0.0, 0}}, {1, {a, 0.4}}, {2, {a, 1.3}}});
         commun::periode[7] = a;
         f->Command4_Click();
-        f->Command3_MouseDown(2, 1, 0, 0, 0);
-        QCoreApplication::processEvents();  // the red trace crosses the plot: some of it is on screen
+        f->Command3_MouseDown(2, 1, 0, 0, 0), QCoreApplication::processEvents();  // red, across: some on screen
         EXPECT_EQ(std::pair(de_couleur(courbes(), rouge).size(), pixels(f->Picture2, rouge) > 0), std::pair(1024ul, true));
         f->Command3_MouseDown(0, 1, 0, 0, 0), QCoreApplication::processEvents();
         EXPECT_EQ(std::pair(courbes().size(), pixels(f->Picture2, magenta) > 0), std::pair(1024ul + 4091ul + 1ul, true));
         for (const auto* couche : {&courbes(), &diagramme()})
             for (const Prim& p : *couche)
                 ASSERT_FALSE(std::isnan(p.x1) || std::isnan(p.y1) || std::isnan(p.x2) || std::isnan(p.y2));
-        appuyer();
-        QCoreApplication::processEvents();
+        appuyer(), QCoreApplication::processEvents();
         EXPECT_EQ(std::pair(f->position, f->angle1 > Form1::limite_animation), std::pair(0, true));
         for (Surface* s : {f->Picture1, f->Picture2})
             EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
@@ -127,17 +123,14 @@ TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
 // F5 runs it with no button held, checked; F5 again pauses it, unchecked; F5 resumes it; "Finir le tracé." ends it,
 // unchecked. A release of "Animer" during a continuous run pauses it and unchecks the entry.
 TEST_F(Animation, F5RunsItUntilChosenAgainFinishedOrReleased) {
-    const auto f5 = [&] {
-        f->activateWindow();
-        QCoreApplication::processEvents();
-        QTest::keyClick(f.get(), Qt::Key_F5);
+    const auto f5 = [&] {  // to the active window
+        f->activateWindow(), QCoreApplication::processEvents(), QTest::keyClick(f.get(), Qt::Key_F5);
     };
     double angle_en_pause = 0;
     bool en_pause = true, relâchée = false;
     quand([&] { return f->position >= 200; }, [&] {
         EXPECT_TRUE(f->action_animation_continue->isChecked());
-        f5();
-        angle_en_pause = f->angle1;
+        f5(), angle_en_pause = f->angle1;
         QTimer::singleShot(50, [&] {
             en_pause = f->angle1 == angle_en_pause && !f->action_animation_continue->isChecked();
             f5();

@@ -92,7 +92,7 @@ TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
     souris_sur(b, QEvent::MouseMove, pouce, Qt::NoButton, Qt::LeftButton), souris_sur(b, QEvent::MouseButtonRelease, pouce, Qt::LeftButton);
     EXPECT_EQ(std::pair(b->value(), de_couleur(courbes(), magenta).size()), std::pair(1, std::size_t{4091}));
     // Minimized, nothing is done; restored, laid out and redrawn: the trail of an animation gone.
-    f->Picture1->setAutoRedraw(true), f->Picture1->line(0.2, 0.2, 0.4, 0.3, QColor(rose)), f->Picture1->setAutoRedraw(false);
+    traînée_sur(f->Picture1);
     f->setWindowState(Qt::WindowMinimized), f->Form_Resize();
     EXPECT_EQ(std::pair(traînée().size(), f->redimensionné), std::pair(std::size_t{1}, int16_t{0}));
     f->setWindowState(Qt::WindowNoState);

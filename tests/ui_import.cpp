@@ -14,7 +14,6 @@ struct Liste : AvecFenêtre {
         écrire("Rampe.txt", export_psim(1024, sinus(1024))), écrire("b.txt", export_psim(8192, sinus(8192), "\r\n"));  // Vo = 3 sin
         écrire("vide.txt", ""), écrire("notes.dat", "  Time Vo\n");
     }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
     QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
     void écrire(const char* nom, const std::string& s) { std::ofstream(chemin(nom).toStdString()) << s; }
     // The main window's answer, the dialog's columns and its "OK".

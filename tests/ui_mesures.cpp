@@ -25,7 +25,6 @@ struct OuvrirMesures : AvecFenêtre {
         choisir(f->Combo2, 2);  // the square of the list: what a bad file or a cancelled dialog must leave shown
         avant = rangs_affichés(*f);
     }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
     QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
     void écrire(const char* nom, const std::string& s) { std::ofstream(chemin(nom).toStdString(), std::ios::binary) << s; }
     static double nombre(const QString& t) { return QLocale().toDouble(t); }

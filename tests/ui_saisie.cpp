@@ -38,16 +38,13 @@ TEST_F(Saisie, EntriesRankCountAndPercentages) {
     EXPECT_EQ(std::tuple(l(0), l(3), l(50)), std::tuple("150%", "83,33%", "50%"));
     f->Amplit[1]->setText("0");
     EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, l(0), l(1), l(50)), std::tuple("0", 0.01, "", "", ""));
-    QLocale::setDefault(QLocale::c());
 }
 // Each edit redraws the waveform and the stored period, but not inside a bulk update.
 TEST_F(Saisie, EachEditRedrawsButNotInsideABulkUpdate) {
     commun::periode[10] = 0.8;
     for (QLineEdit* b : {f->Amplit[2], f->déphas[2], f->Amplit[0]})
         for (int16_t maj : {1, 0}) {
-            f->maj_globale = maj;
-            f->Picture2->refresh();
-            f->Picture1->cls();
+            f->maj_globale = maj, f->Picture2->refresh(), f->Picture1->cls();
             b->setText(maj ? "20" : "-45");
             EXPECT_EQ(std::tuple(de_couleur(courbes(), noir).size(), de_couleur(courbes(), magenta).size(), diagramme().size()),
                       maj ? std::tuple(0ul, 0ul, 0ul) : std::tuple(1024ul, 4091ul, 2ul)) << b->objectName().toStdString();
@@ -63,8 +60,7 @@ TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgain) {
     QObject::connect(f->déphas[7], &QLineEdit::textChanged, [&](const QString& t) { vus << t; });
     for (auto [n, a] : {std::pair{7, "4.29"}, {1, "30"}, {50, "0.6"}, {7, "4.29"}}) {
         const int m = std::min(n + 1, 50);
-        f->Amplit[n]->setText("1");  // edits that the analysis undoes
-        f->Amplit[m]->setText("9");
+        f->Amplit[n]->setText("1"), f->Amplit[m]->setText("9");  // edits that the analysis undoes
         choisir(f->Combo1, n - 1);
         EXPECT_EQ(std::tuple(f->Amplit[0]->text(), f->Amplit[n]->text(), f->déphas[n]->text(), f->Amplit[m]->text(), f->déphas[m]->text()),
                   std::tuple("-0.25", a, "-22.5", n < 50 ? "0" : a, n < 50 ? "0" : "-22.5")) << n;
@@ -72,7 +68,6 @@ TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgain) {
                   std::tuple(1024ul, 4091ul, 0));
     }
     EXPECT_TRUE(vus.contains("-22,5")) << vus.join(' ').toStdString();
-    QLocale::setDefault(QLocale::c());
 }
 // Any text: nothing non-finite nor "-0" shown, shapes in their strips or out of sight; then an edit on the screen.
 TEST_F(Saisie, HostileTextsThenAnEditOnScreen) {
@@ -165,5 +160,4 @@ TEST_F(Saisie, EachSignalItsSamplesRanksPercentagesAndPlots) {
         EXPECT_NEAR(courbe[512].y1, y, 1e-9);
         EXPECT_EQ(std::pair(période[0].y1, période.back().y2), std::pair(commun::periode[5], commun::periode[4096]));
     }
-    QLocale::setDefault(QLocale::c());
 }
