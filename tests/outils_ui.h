@@ -57,17 +57,18 @@ inline QImage à_l_écran(QWidget* w)
     const QImage tout = QGuiApplication::primaryScreen()->grabWindow(fenêtre->winId()).toImage();
     return tout.copy(QRect(w->mapTo(fenêtre, QPoint(0, 0)), w->size()));
 }
-// Pixels that the window shows of a control in a colour that passes a test, or of one colour.
-inline int pixels(QWidget* w, const std::function<bool(QRgb)>& garder)
+// Pixels of a picture, or that the window shows of a control, in a colour that passes a test, or of one colour.
+inline int pixels(const QImage& img, const std::function<bool(QRgb)>& garder)
 {
-    const QImage img = à_l_écran(w);
     int n = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
             n += garder(img.pixel(x, y));
     return n;
 }
-inline int pixels(QWidget* w, QRgb c) { return pixels(w, [c](QRgb p) { return (p & 0xFFFFFF) == (c & 0xFFFFFF); }); }
+inline int pixels(QWidget* w, const std::function<bool(QRgb)>& garder) { return pixels(à_l_écran(w), garder); }
+inline int pixels(const QImage& img, QRgb c) { return pixels(img, [c](QRgb p) { return !((p ^ c) & 0xFFFFFF); }); }
+inline int pixels(QWidget* w, QRgb c) { return pixels(à_l_écran(w), c); }
 // Place of a control in its container, in twips (15 a pixel), and the largest gap between two places' edges.
 inline QRect en_twips(const QWidget* w) { return {w->geometry().topLeft() * 15, w->geometry().size() * 15}; }
 inline int écart(QRect a, QRect b)

@@ -48,9 +48,8 @@ TEST_F(Résultats, HarmonicTableReadBackInBothLocales) {
     for (const auto& c : cas) {
         QLocale::setDefault(c.locale), commun::origine.unité = c.unité, commun::origine.échelle = c.échelle;
         ASSERT_TRUE(f->exporter_harmoniques(chemin("h.csv")));
-        const QByteArray octets = contenu(chemin("h.csv"));
-        const QStringList lignes = QString::fromUtf8(octets.mid(3)).split("\r\n", Qt::SkipEmptyParts);
-        ASSERT_EQ(lignes.size(), 5) << octets.toStdString();
+        const QStringList lignes = QString::fromUtf8(contenu(chemin("h.csv")).mid(3)).split("\r\n", Qt::SkipEmptyParts);
+        ASSERT_EQ(lignes.size(), 5) << lignes.join('|').toStdString();
         const QStringList entête = QStringList{"Rang", "Amplitude (%)", "Déphasage (°)", "Amplitude efficace (%)", "Amplitude (mA)"}.mid(0, c.échelle ? 5 : 4);
         EXPECT_EQ(lignes[0].split(c.sép), entête);
         for (int k = 0; k <= 3; ++k) {
@@ -71,29 +70,23 @@ TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
     const QImage png(chemin("image.png"));
     const QSize taille(f->Picture1->width() + 8 + f->Picture2->width(), std::max(f->Picture1->height(), f->Picture2->height()));
     EXPECT_EQ(png.size(), 2 * taille);
-    std::map<QRgb, int> couleurs;
-    int gauche = 0;  // black in the diagram's half
-    for (int y = 0; y < png.height(); ++y)
-        for (int x = 0; x < png.width(); ++x)
-            ++couleurs[png.pixel(x, y) | 0xFF000000], gauche += x < 2 * f->Picture1->width() && (png.pixel(x, y) | 0xFF000000) == noir;
-    EXPECT_TRUE(couleurs[noir] > 2000 && couleurs[magenta] > 2000 && couleurs[jaune] > 500 && gauche > 100)
-        << couleurs[noir] << " " << couleurs[magenta] << " " << couleurs[jaune] << " " << gauche;
+    const QImage gauche = png.copy(0, 0, 2 * f->Picture1->width(), png.height());  // black in the diagram's half
+    EXPECT_TRUE(pixels(png, noir) > 2000 && pixels(png, magenta) > 2000 && pixels(png, jaune) > 500 &&
+                pixels(gauche, noir) > 100);
     ASSERT_TRUE(f->exporter_image(chemin("image.SVG")));
     QSvgRenderer svg(chemin("image.SVG"));  // drawn again: the same plots in their colours, white between them
     QImage rendu(taille, QImage::Format_ARGB32);
     rendu.fill(Qt::transparent);
-    QPainter peintre(&rendu);
-    svg.render(&peintre);
-    peintre.end();
-    int vus[3] = {};  // black, magenta and yellow, or half of them on white where the renderer smooths a line
-    for (int y = 0; y < rendu.height(); ++y)
-        for (int x = 0; x < rendu.width(); ++x) {
-            const QColor c = rendu.pixelColor(x, y);
-            const bool r = c.red() > 200, v = c.green() > 200, b = c.blue() > 200, r0 = c.red() < 150, v0 = c.green() < 150, b0 = c.blue() < 150;
-            vus[0] += r0 && v0 && b0, vus[1] += r && v0 && b, vus[2] += r && v && b0;
-        }
-    EXPECT_EQ(std::tuple(svg.viewBox(), rendu.pixel(f->Picture1->width() + 4, 5), vus[0] > 500, vus[1] > 500, vus[2] > 100),
-              std::tuple(QRect(QPoint(0, 0), taille), qRgb(255, 255, 255), true, true, true)) << vus[0] << " " << vus[1] << " " << vus[2];
+    svg.render(std::make_unique<QPainter>(&rendu).get());  // the painter ended before the picture is read
+    // Black, magenta and yellow (each component over 200 or under 150), or half of them on white where the renderer
+    // smooths a line.
+    const auto vus = [&](bool r, bool v, bool b) {
+        const auto c = [](int x, bool haut) { return haut ? x > 200 : x < 150; };
+        return pixels(rendu, [&](QRgb p) { return c(qRed(p), r) && c(qGreen(p), v) && c(qBlue(p), b); });
+    };
+    EXPECT_EQ(std::tuple(svg.viewBox(), rendu.pixel(f->Picture1->width() + 4, 5), vus(0, 0, 0) > 500),
+              std::tuple(QRect(QPoint(0, 0), taille), qRgb(255, 255, 255), true));
+    EXPECT_TRUE(vus(1, 0, 1) > 500 && vus(1, 1, 0) > 100);
     QGuiApplication::clipboard()->clear();
     f->action_CopierImage->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), 2 * taille);
@@ -103,12 +96,9 @@ TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
 // A folder that cannot be written, a name that is a folder, a full disk: a French message, and an existing file
 // left whole, with no temporary file beside it.
 TEST_F(Résultats, FailedWritesLeaveTheExistingFile) {
-    QString lecture_seule = "/proc";
-    if (geteuid() != 0) {
-        QDir(dossier.path()).mkdir("ro");
-        lecture_seule = chemin("ro");
+    const QString lecture_seule = geteuid() ? chemin("ro") : QString("/proc");  // root may write in any folder of its own
+    if (geteuid() && QDir(dossier.path()).mkdir("ro"))
         QFile::setPermissions(lecture_seule, QFile::ReadOwner | QFile::ExeOwner);
-    }
     EXPECT_EQ(message([&] { EXPECT_FALSE(f->exporter_harmoniques(lecture_seule + "/h.csv")); }),
               "Impossible d'enregistrer « " + lecture_seule + "/h.csv » : le dossier « " + lecture_seule +
                   " » n'est pas accessible en écriture.");
@@ -152,28 +142,25 @@ TEST_F(Résultats, SaveAndReopenRestoresTheWindowBadDocumentsChangeNothing) {
         o["source"] = source;
         return QJsonDocument(o).toJson();
     };
-    QJsonArray courte = bon["période"].toArray();
+    QJsonArray avec_nan = bon["période"].toArray(), courte = avec_nan;
+    avec_nan[10] = "nan";
     while (courte.size() > 4000)
         courte.removeLast();
-    QJsonArray avec_nan = bon["période"].toArray();
-    avec_nan[10] = "nan";
+    const auto abîmé = [](const char* raison) { return "le fichier est endommagé (" + QString(raison) + ")."; };
     const std::pair<QByteArray, QString> cas[] = {
-        {"{\"format\": \"sinuvia-signal\", \"version\": 1, ", "le fichier est endommagé (ce n'est pas du JSON valable)."},
-        {"[1, 2]", "le fichier est endommagé (pas un objet JSON)."},
-        {"\x89PNG\r\n", "le fichier est endommagé (ce n'est pas du JSON valable)."},
+        {"{\"format\": \"sinuvia-signal\", \"version\": 1, ", abîmé("ce n'est pas du JSON valable")},
+        {"[1, 2]", abîmé("pas un objet JSON")}, {"\x89PNG\r\n", abîmé("ce n'est pas du JSON valable")},
         {avec("format", "autre"), "ce n'est pas un signal enregistré par Sinuvia."},
         {avec("version", 2), "il a été enregistré par une version plus récente de Sinuvia (format 2, celle-ci lit le format 1)."},
-        {avec("version", 0), "le fichier est endommagé (version illisible)."},
-        {avec("version", 1.5), "le fichier est endommagé (version illisible)."},
+        {avec("version", 0), abîmé("version illisible")}, {avec("version", 1.5), abîmé("version illisible")},
         {avec("rangs", 70), "Le nombre de rangs (70) n'est pas compris entre 1 et 50."},
-        {avec("rangs", "50"), "le fichier est endommagé (nombre de rangs illisible)."},
-        {avec("période", courte), "le fichier est endommagé (la période compte 4000 échantillons au lieu de 4097)."},
-        {avec("période", avec_nan), "le fichier est endommagé (l'échantillon 10 de la période n'est pas un nombre)."},
-        {avec("amplitudes", QJsonArray{"1", "2"}), "le fichier est endommagé (il faut 51 amplitudes)."},
+        {avec("rangs", "50"), abîmé("nombre de rangs illisible")},
+        {avec("liste", "3", true), abîmé("source illisible")}, {avec("liste", 2.5, true), abîmé("source illisible")},
+        {avec("période", courte), abîmé("la période compte 4000 échantillons au lieu de 4097")},
+        {avec("période", avec_nan), abîmé("l'échantillon 10 de la période n'est pas un nombre")},
+        {avec("amplitudes", QJsonArray{"1", "2"}), abîmé("il faut 51 amplitudes")},
         {avec("échelle", -2, true), "L'échelle de la mesure n'est pas un nombre positif."},
         {avec("liste", 12, true), "Le signal de la liste n'existe pas."},
-        {avec("liste", "3", true), "le fichier est endommagé (source illisible)."},
-        {avec("liste", 2.5, true), "le fichier est endommagé (source illisible)."},
     };
     souris(f->Command2, QEvent::MouseButtonPress), souris(f->Command2, QEvent::MouseButtonRelease);
     choisir(f->Combo2, 4);
@@ -193,8 +180,7 @@ TEST_F(Résultats, SaveAndReopenRestoresTheWindowBadDocumentsChangeNothing) {
     EXPECT_EQ(message([&] { EXPECT_TRUE(f->ouvrir_signal(chemin("s.sinuvia"))); }), "");
     EXPECT_EQ(état(), enregistré);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(à_l_écran(f->Picture2) == vu && à_l_écran(f->Picture1) == diagramme);
-    EXPECT_EQ(f->maj_globale, 0);
+    EXPECT_TRUE(à_l_écran(f->Picture2) == vu && à_l_écran(f->Picture1) == diagramme && f->maj_globale == 0);
 }
 // The entries of "&Fichier" and "&Outils" with their shortcuts, typed on the keyboard: Ctrl+S saves through the file
 // dialog (the suffix added), Ctrl+M shows "Mesures"; a signal opened through the window's opening is one step undone.
@@ -213,12 +199,11 @@ TEST_F(Résultats, MenuEntriesShortcutsAndOpeningAsOneStep) {
     QCoreApplication::processEvents();
     dans_la_fenêtre_modale<QFileDialog>([&](QFileDialog* d) { d->selectFile(chemin("triangle")), static_cast<QDialog*>(d)->accept(); });
     QTest::keyClick(f->Amplit[2], Qt::Key_S, Qt::ControlModifier);
-    ASSERT_TRUE(QFile::exists(chemin("triangle.sinuvia")));
     f->activateWindow();
     QCoreApplication::processEvents();
     QTest::keyClick(f->Amplit[2], Qt::Key_M, Qt::ControlModifier);
-    auto* mesures = f->findChild<QWidget*>("Mesures");
-    ASSERT_TRUE(mesures && mesures->isVisible());
+    const auto* mesures = f->findChild<QWidget*>("Mesures");
+    ASSERT_TRUE(QFile::exists(chemin("triangle.sinuvia")) && mesures && mesures->isVisible());
     const QString triangle = f->Amplit[3]->text();
     choisir(f->Combo2, 2);
     const QString carré = f->Amplit[3]->text();

@@ -1,11 +1,6 @@
 // Listening from the window: the entries, no output device, the ranks the sound follows, and the WAV export.
 #include "son/ecoute.h"
 #include "tests/outils_compacts.h"
-#include <QAction>
-#include <QMenu>
-#include <QSlider>
-#include <QSpinBox>
-#include <QTemporaryDir>
 #include <sndfile.h>
 #include <numbers>
 namespace {
@@ -14,43 +9,28 @@ using Son = AvecFenêtre;
 // says why; the panel's frequency from 55 to 1,760 Hz, 220 at first.
 TEST_F(Son, TheEntriesAndNoOutputDevice)
 {
-    EXPECT_TRUE(f->menu_outils->actions().contains(f->action_écouter));
-    EXPECT_TRUE(f->menu_fichier->actions().indexOf(f->action_exporter_son) < f->menu_fichier->actions().indexOf(f->séparateur_quitter));
-    EXPECT_EQ(std::tuple(f->action_écouter->text(), f->action_écouter->shortcut(), f->action_écouter->isCheckable(),
-                         f->action_exporter_son->text()),
+    QAction* écouter = f->action_écouter;
+    const QList<QAction*> fichier = f->menu_fichier->actions();
+    EXPECT_EQ(std::tuple(écouter->text(), écouter->shortcut(), écouter->isCheckable(), f->action_exporter_son->text()),
               std::tuple(QString("É&couter"), QKeySequence("Ctrl+L"), true, QString("Exporter le son (WAV)…")));
+    EXPECT_TRUE(f->menu_outils->actions().contains(écouter) &&
+                fichier.indexOf(f->action_exporter_son) < fichier.indexOf(f->séparateur_quitter));
     f->écoute->régler_appareil(QAudioDevice());
-    EXPECT_FALSE(f->action_écouter->isEnabled());
-    EXPECT_TRUE(f->action_écouter->toolTip().startsWith("Aucune sortie audio") && f->menu_outils->toolTipsVisible());
-    f->action_écouter->trigger();
-    EXPECT_EQ(std::pair(f->action_écouter->isChecked(), f->écoute->en_marche()), std::pair(false, false));
-    EXPECT_EQ(std::tuple(f->écoute->fréquence->minimum(), f->écoute->fréquence->maximum(), f->écoute->fréquence->value()),
-              std::tuple(55, 1760, 220));
+    EXPECT_TRUE(écouter->toolTip().startsWith("Aucune sortie audio") && f->menu_outils->toolTipsVisible());
+    écouter->trigger();
+    const QSpinBox* fr = f->écoute->fréquence;
+    EXPECT_EQ(std::tuple(écouter->isEnabled(), écouter->isChecked(), f->écoute->en_marche(), fr->minimum(),
+                         fr->maximum(), fr->value()), std::tuple(false, false, false, 55, 1760, 220));
 }
-// The sound follows the ranks in use: the count shown, the fundamental as 0 when its box reads 0, a typed rank.
-TEST_F(Son, TheSoundFollowsTheRanksInUse)
+// The sound follows the ranks in use: the count shown, the fundamental as 0 when its box reads 0, a typed rank. The
+// export: two seconds of "Signal sinusoidal" at half volume, 16-bit PCM mono at 44,100 Hz, read back to the last
+// sample; a folder's name is refused with a French message.
+TEST_F(Son, TheSoundFollowsTheRanksInUseTheExportWritesTwoSecondsOrSaysWhy)
 {
     choisir(f->Combo2, 7);  // "Redressement double alternance": no fundamental
     son::Harmoniques h = f->écoute->harmoniques();
     EXPECT_EQ(std::tuple(h.n, h.amplitude[1], h.amplitude[2]), std::tuple(50, 0.0, commun::composantes[2].amplitude));
     choisir(f->Combo2, 8);  // "Signal sinusoidal"
-    f->écoute->préparer(44100);
-    taper(f->Amplit[3], "50");
-    f->écoute->suivre();
-    std::vector<float> x(2000);
-    f->écoute->générateur()->produire(x.data(), x.size());
-    h = f->écoute->harmoniques();
-    const double niveau = son::table(h, 220, 44100, 0.5)->niveau, w = 2 * std::numbers::pi * 220 / 44100;
-    ASSERT_EQ(h.n, 50);
-    for (std::size_t i = 500; i < x.size(); i += 37)  // after the fade: ranks 1 and 3
-        EXPECT_NEAR(x[i], niveau * (std::sin(w * i) + 0.5 * std::sin(3 * w * i)), 2e-4) << i;
-    choisir(f->Combo1, 1);
-    EXPECT_EQ(f->écoute->harmoniques().n, 2);
-}
-// Two seconds of "Signal sinusoidal" at half volume, 16-bit PCM mono at 44,100 Hz, read back to the last sample; a folder's name is refused with a French message.
-TEST_F(Son, TheExportWritesTwoSecondsOrSaysWhy)
-{
-    choisir(f->Combo2, 8);
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath("la.wav");
     QString erreur;
@@ -66,5 +46,17 @@ TEST_F(Son, TheExportWritesTwoSecondsOrSaysWhy)
         ASSERT_NEAR(x[i], 0.45 * std::sin(2 * std::numbers::pi * 220 * i / 44100), 3e-4) << i;
     EXPECT_FALSE(f->écoute->exporter(dossier.path(), erreur));
     EXPECT_TRUE(erreur.startsWith("Impossible d'écrire « " + dossier.path())) << erreur.toStdString();
+    f->écoute->préparer(44100);
+    taper(f->Amplit[3], "50");
+    f->écoute->suivre();
+    x.resize(2000);  // what the output plays
+    f->écoute->générateur()->produire(x.data(), x.size());
+    h = f->écoute->harmoniques();
+    const double niveau = son::table(h, 220, 44100, 0.5)->niveau, w = 2 * std::numbers::pi * 220 / 44100;
+    ASSERT_EQ(h.n, 50);
+    for (std::size_t i = 500; i < x.size(); i += 37)  // after the fade: ranks 1 and 3
+        EXPECT_NEAR(x[i], niveau * (std::sin(w * i) + 0.5 * std::sin(3 * w * i)), 2e-4) << i;
+    choisir(f->Combo1, 1);
+    EXPECT_EQ(f->écoute->harmoniques().n, 2);
 }
 }  // namespace
