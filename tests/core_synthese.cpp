@@ -2,7 +2,6 @@
 // the sines computed one by one as the chain of vectors adds them.
 #include "signal/calcul/synthese.h"
 #include <gtest/gtest.h>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -17,8 +16,7 @@ struct Cas {
 };
 std::array<Composante, 51> rangs(double continu, auto règle)
 {
-    std::array<Composante, 51> c{};
-    c[0].amplitude = continu;
+    std::array<Composante, 51> c{Composante{continu, 0}};
     for (int r = 1; r <= 50; ++r)
         c[static_cast<std::size_t>(r)] = règle(r);
     return c;

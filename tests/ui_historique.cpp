@@ -2,11 +2,7 @@
 #include "mesures/choix_periode.h"
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
-#include <QAction>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 namespace {
 using Historique = AvecFenêtre;
 // What a step may change: the boxes, the lists' shown items, the stored period and the file it was measured in.
@@ -17,10 +13,8 @@ auto vue(const Form1& f)
 // Typed on the window, made active again after a list's popup closed.
 void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
 {
-    f.activateWindow();
-    QCoreApplication::processEvents();
-    QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus ? focus : &f, touche, m);
+    f.activateWindow(), QCoreApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, touche, m);
 }
 // Each kind of step, one after the other from "Signal carré": undone by Ctrl+Z wherever the focus is (in the typed box
 // too), the menu naming it; redone by Ctrl+Y or Ctrl+Shift+Z. The lists' click handlers are not run again: the import
@@ -29,25 +23,16 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
 {
     choisir(f->Combo2, 2);
     QTemporaryDir dossier;  // a measured sine, two periods and a half
-    const QString mesure = dossier.filePath("m.csv");
-    QFile csv(mesure);
-    csv.open(QIODevice::WriteOnly);
-    csv.write("t,v\n");
+    QFile csv(dossier.filePath("m.csv"));
+    csv.open(QIODevice::WriteOnly), csv.write("t,v\n");
     for (int i = 0; i < 500; ++i)
         csv.write(QByteArray::number(i * 1e-4) + ',' + QByteArray::number(std::sin(i * 0.0314159265)) + '\n');
     csv.close();
     Surface* onde = f->Picture2;
-    const auto tracé = [&](QEvent::Type t, double x, double y, Qt::MouseButtons b) {
-        souris_sur(onde, t, onde->toPixels(x, y), Qt::LeftButton, b);
-    };
     const std::pair<QString, std::function<void()>> étapes[] = {
-        {"la saisie du rang 3", [&] {
-             f->Amplit[3]->setFocus();
-             taper(f->Amplit[3], "12.5");
-         }},
+        {"la saisie du rang 3", [&] { f->Amplit[3]->setFocus(), taper(f->Amplit[3], "12.5"); }},
         {"le glissement du rang 5", [&] {
-             glisser(f->bar[5], QEvent::MouseButtonPress, 30);
-             glisser(f->bar[5], QEvent::MouseMove, 60);
+             glisser(f->bar[5], QEvent::MouseButtonPress, 30), glisser(f->bar[5], QEvent::MouseMove, 60);
              glisser(f->bar[5], QEvent::MouseButtonRelease, 60);
          }},
         {"le glissement du rang 7", [&] {
@@ -57,28 +42,24 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
         {"le choix du signal « Signal triangulaire »", [&] { choisir(f->Combo2, 3); }},
         {"le choix du nombre de rangs", [&] { choisir(f->Combo1, 4); }},
         {"le tracé d'une période", [&] {
-             tracé(QEvent::MouseButtonPress, 1.0, 0.5, Qt::LeftButton);
-             tracé(QEvent::MouseMove, 2.0, 0.5, Qt::LeftButton);
-             tracé(QEvent::MouseButtonRelease, 2.0, 0.5, Qt::NoButton);
+             souris_sur(onde, QEvent::MouseButtonPress, onde->toPixels(1.0, 0.5), Qt::LeftButton, Qt::LeftButton);
+             souris_sur(onde, QEvent::MouseMove, onde->toPixels(2.0, 0.5), Qt::LeftButton, Qt::LeftButton);
+             souris_sur(onde, QEvent::MouseButtonRelease, onde->toPixels(2.0, 0.5), Qt::LeftButton);
          }},
-        {"le choix du signal « Importer un fichier Psim »", [&] {
-             dans_la_fenêtre_modale<Form2>([](Form2* d) { d->Command2->click(); });  // cancelled: the period is lost
-             choisir(f->Combo2, 1);
-         }},
+        {"le choix du signal « Importer un fichier Psim »",  // cancelled: the period is lost
+         [&] { dans_la_fenêtre_modale<Form2>([](Form2* d) { d->Command2->click(); }), choisir(f->Combo2, 1); }},
         {"l'ouverture de « m.csv »", [&] {
              dans_la_fenêtre_modale<ChoixPeriode>([](ChoixPeriode* d) { d->OK->click(); });
-             EXPECT_TRUE(f->ouvrir(mesure));
+             EXPECT_TRUE(f->ouvrir(csv.fileName()));
          }},
         {"RAZ", [&] { f->Command2->click(); }},
     };
-    int n = 0;
-    for (const auto& [nom, faire] : étapes) {
+    for (int n = 0; const auto& [nom, faire] : étapes) {
         SCOPED_TRACE(nom.toStdString());
         const auto avant = vue(*f);
         faire();
         const auto après = vue(*f);
-        ASSERT_NE(après, avant);
-        EXPECT_EQ(f->action_annuler->text(), "&Annuler " + nom);
+        ASSERT_EQ(std::pair(après != avant, f->action_annuler->text()), std::pair(true, "&Annuler " + nom));
         touches(*f, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(vue(*f), avant);
         EXPECT_EQ(std::pair(f->action_rétablir->text(), f->action_rétablir->isEnabled()), std::pair("&Rétablir " + nom, true));
@@ -95,15 +76,13 @@ TEST_F(Historique, TypingIsOneStepPerBoxAndAHundredStepsAreKept)
     EXPECT_EQ(std::pair(f->action_annuler->isEnabled(), f->action_rétablir->isEnabled()), std::pair(false, false));
     for (int i = 0; i < 120; ++i) {
         QLineEdit* boîte = i % 2 ? f->déphas[1 + i % 50] : f->Amplit[1 + i % 50];
-        boîte->setFocus();
-        taper(boîte, QString::number(i + 1));
+        boîte->setFocus(), taper(boîte, QString::number(i + 1));
         QFocusEvent sortie(QEvent::FocusOut);
         QCoreApplication::sendEvent(boîte, &sortie);
     }
     EXPECT_GE(f->historique->count(), 100);
     for (int i = 119; i >= 120 - f->historique->count(); --i) {
-        const int rang = 1 + i % 50;
-        EXPECT_EQ(f->action_annuler->text(), "&Annuler la saisie du rang " + QString::number(rang));
+        EXPECT_EQ(f->action_annuler->text(), "&Annuler la saisie du rang " + QString::number(1 + i % 50));
         f->action_annuler->trigger();
     }
     EXPECT_EQ(rangs_affichés(*f).size(), 10u);  // the 20 oldest typed boxes beyond the history's reach stay (10 ranks)

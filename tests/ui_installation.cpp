@@ -26,8 +26,7 @@ TEST(LigneDeCommande, OptionsEnFrancais)
             continue;
         QProcess p;
         p.setEnvironment(QProcess::systemEnvironment().filter(QRegularExpression("^(?!DISPLAY=|WAYLAND_DISPLAY=|QT_QPA_PLATFORM=)")));
-        p.start(SINUVIA_PROGRAMME, arguments);
-        ASSERT_TRUE(p.waitForFinished(30000));
+        ASSERT_TRUE((p.start(SINUVIA_PROGRAMME, arguments), p.waitForFinished(30000)));
         EXPECT_EQ(std::tuple(p.exitStatus(), p.exitCode(), QString(p.readAllStandardOutput()), QString(p.readAllStandardError())),
                   std::tuple(QProcess::NormalExit, code, c.sortie, c.erreur));
     }

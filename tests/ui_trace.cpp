@@ -54,8 +54,7 @@ TEST_F(Trace, PressAndReleaseWithAndWithoutGlobalUpdate) {
 TEST_F(Trace, ColoursOnScreen) {
     commun::periode.fill(0.7);
     const auto rouge_vif = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; };  // text too, however smoothed
-    for (auto [boîte, texte] : {std::pair{f->Amplit[1], "50"}, {f->Amplit[3], "30"}, {f->déphas[3], "60"}})
-        boîte->setText(texte);
+    f->Amplit[1]->setText("50"), f->Amplit[3]->setText("30"), f->déphas[3]->setText("60");
     for (bool tenu : {true, false}) {
         souris(f->Command3[3], tenu ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease);
         QCoreApplication::processEvents();

@@ -12,11 +12,10 @@ TEST(Pictures, ButtonPicturesAndIcon)
         EXPECT_EQ(std::tuple(p.size(), opaque(p, 0, 0), opaque(p, 10, 11), opaque(p, x, 11)), std::tuple(taille, false, true, barre));
     EXPECT_EQ(pictures::windowIcon().availableSizes().mid(0, 2), QList<QSize>({QSize(16, 16), QSize(32, 32)}));  // drawn at each size
     const QImage icône = pictures::windowIcon().pixmap(32).toImage();  // five bars of 13, 10, 7, 5, 3 cells: edge, then fill
-    const int hauteurs[] = {13, 10, 7, 5, 3};
-    for (int i = 0; i < 5; ++i) {
-        const int x = 6 * i + 3, haut = 2 * (14 - hauteurs[i]);  // two pixels a cell
+    for (int i = 0; const int hauteur : {13, 10, 7, 5, 3}) {
+        const int x = 6 * i++ + 3, haut = 2 * (14 - hauteur);  // two pixels a cell
         EXPECT_EQ(std::tuple(qAlpha(icône.pixel(x, haut - 1)), icône.pixel(x, haut), icône.pixel(x, haut + 1)),
-                  std::tuple(0, qRgb(10, 30, 110), qRgb(30, 90, 220))) << i;
+                  std::tuple(0, qRgb(10, 30, 110), qRgb(30, 90, 220))) << x;
     }
     const QImage c = pictures::pencilCursor().pixmap().toImage();  // pointing down left: the black lead, the yellow body
     EXPECT_TRUE(qGray(c.pixel(3, 28)) < 60 && qRed(c.pixel(15, 16)) > 200 && qBlue(c.pixel(15, 16)) < 100);

@@ -10,9 +10,7 @@ const QRgb fond = qRgb(10, 20, 30), jaune = qRgb(255, 255, 0), rouge = qRgb(255,
 QImage peinte(Surface& s, qreal ratio)
 {
     QImage img(s.size() * ratio, QImage::Format_RGB32);
-    img.setDevicePixelRatio(ratio);
-    img.fill(Qt::white);
-    s.render(&img);
+    img.setDevicePixelRatio(ratio), img.fill(Qt::white), s.render(&img);
     return img;
 }
 // Every pixel of ratio 1, border included, is a 2 x 2 block at ratio 2: lines 2 device pixels wide. Slanting
@@ -20,10 +18,8 @@ QImage peinte(Surface& s, qreal ratio)
 TEST(Echelle2, TraitsDUnPixelLogiqueSoitDeuxPixelsDePeripheriqueEtNets)
 {
     Surface s;  // 200 x 100 client pixels at (2, 2), from (-1, 1) to (1, -1)
-    s.resize(204, 104);
-    s.setScale(-1, 1, 2, -2);
-    s.setBackColor(QColor(fond));
-    s.setAutoRedraw(true);
+    s.resize(204, 104), s.setScale(-1, 1, 2, -2);
+    s.setBackColor(QColor(fond)), s.setAutoRedraw(true);
     s.box(-0.5, 0.5, 0.5, -0.4, QColor(bleu));
     s.line(-1, 0, 1, 0, QColor(jaune));  // row 52
     s.setAutoRedraw(false);
