@@ -69,6 +69,10 @@ TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
             EXPECT_EQ(std::tuple(traits.size() > 600 && traits.size() < 1300, gauche->x1 >= 0, gauche->x1 < 0.001, droite->x1 > 0.199, droite->x1 <= 0.19998),
                       std::tuple(true, true, true, true, true));
             EXPECT_GT(pixels(d->Tracé, qRgb(0, 0, 160)), 600);
+            const auto [bas, haut] = std::minmax_element(traits.begin(), traits.end(), [](auto& a, auto& b) { return a.y1 < b.y1; });
+            const double dessus = d->Tracé->scaleTop(), dessous = dessus + d->Tracé->scaleHeight();  // and its whole height
+            EXPECT_EQ(std::tuple(bas->y1 >= dessous, haut->y1 <= dessus, haut->y1 - bas->y1 > 0.85 * (dessus - dessous)),
+                      std::tuple(true, true, true)) << dessous << " " << dessus;
             taper(d->Début, "190");
             EXPECT_EQ(std::pair(d->OK->isEnabled(), d->Avertissement->text().startsWith("La période sort du fichier")), std::pair(false, true));
             fermer(d);
