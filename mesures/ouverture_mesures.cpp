@@ -42,7 +42,9 @@ void Form1::préparer_mesures()
     action_OuvrirMesures = new QAction(QStringLiteral("&Ouvrir des mesures…"), this);
     action_OuvrirMesures->setObjectName(QStringLiteral("action_OuvrirMesures"));
     action_OuvrirMesures->setShortcut(QKeySequence::Open);
-    menu_fichier->insertAction(séparateur_quitter, action_OuvrirMesures);
+    // Beside the other opening, "Ouvrir un signal…".
+    menu_fichier->insertAction(action_EnregistrerSignal ? action_EnregistrerSignal : séparateur_quitter,
+                               action_OuvrirMesures);
     connect(action_OuvrirMesures, &QAction::triggered, this, [this] { choisir_mesures(); });
     setAcceptDrops(true);
 }
