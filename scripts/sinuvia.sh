@@ -28,17 +28,18 @@ packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark
 # The screenshots: the program under Xvfb, driven by xdotool, in French.
 [ "$mode" = captures ] && packages+=(xvfb xauth xdotool imagemagick locales)
 
+# Installing needs root: root itself, or anyone else through sudo.
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+can_install() { [ ${#sudo[@]} -eq 0 ] || command -v sudo >/dev/null 2>&1; }
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     install=(apt-get install -y --no-install-recommends "${missing[@]}")
-    if [ "$(id -u)" -eq 0 ]; then
-        sudo=()
-    elif command -v sudo >/dev/null 2>&1; then
-        sudo=(sudo)
-    else
+    if ! can_install; then
         echo "Missing packages: ${missing[*]}" >&2
         echo "Install them as root, then run this script again:" >&2
         echo "  apt-get update && ${install[*]}" >&2
@@ -47,6 +48,12 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" "${install[@]}"
+fi
+if [ "$mode" = captures ] && ! locale -a | grep -qix 'fr_FR.utf8'; then
+    can_install || { echo "the fr_FR.UTF-8 locale is missing (see the README)" >&2; exit 1; }
+    echo "Generating the fr_FR.UTF-8 locale"
+    "${sudo[@]}" sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+    "${sudo[@]}" locale-gen
 fi
 
 # Fuzz targets: the Qt-free core and one target each, built with clang under
@@ -76,13 +83,6 @@ fuzz() {
             -artifact_prefix="$dir/" "$dir/corpus_$target" "$top/tests/fuzz/corpus/$target"
     done
 }
-if [ "$mode" = captures ] && ! locale -a | grep -qix 'fr_FR.utf8'; then
-    echo "Generating the fr_FR.UTF-8 locale"
-    [ "$(id -u)" -eq 0 ] && sudo=() || sudo=(sudo)
-    "${sudo[@]}" sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
-    "${sudo[@]}" locale-gen
-fi
-
 if [ "$mode" = fuzz ]; then
     fuzz "${2:-60}"
     exit 0
