@@ -42,9 +42,7 @@ void Form1::préparer_mesures()
     action_OuvrirMesures = new QAction(QStringLiteral("&Ouvrir des mesures…"), this);
     action_OuvrirMesures->setObjectName(QStringLiteral("action_OuvrirMesures"));
     action_OuvrirMesures->setShortcut(QKeySequence::Open);
-    // Beside the other opening, "Ouvrir un signal…".
-    menu_fichier->insertAction(action_EnregistrerSignal ? action_EnregistrerSignal : séparateur_quitter,
-                               action_OuvrirMesures);
+    menu_fichier->insertAction(action_EnregistrerSignal, action_OuvrirMesures);  // after "Ouvrir un signal…"
     connect(action_OuvrirMesures, &QAction::triggered, this, [this] { choisir_mesures(); });
     setAcceptDrops(true);
 }
