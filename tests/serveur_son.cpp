@@ -96,6 +96,7 @@ TEST(ServeurSon, ASquareIsHeardInTuneWithoutAGapDuringADragThenStops)
     enregistrer(enregistreur, x, 1.5, [&] { glisser(f.bar[40], QEvent::MouseMove, ++n % 2 ? 98 : 100); });
     glisser(f.bar[40], QEvent::MouseMove, 100);
     glisser(f.bar[40], QEvent::MouseButtonRelease, 100);
+    f.menu_outils->aboutToShow();  // the device looked for again while playing
     const bool joue = f.écoute->en_marche() && f.écoute->panneau->isVisible();
     f.action_écouter->trigger();
     enregistrer(enregistreur, x, 0.5);

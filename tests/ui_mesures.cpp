@@ -165,7 +165,11 @@ TEST_F(OuvrirMesures, MenuEntryAndDrop)
     données.setUrls({QUrl::fromLocalFile(chemin("capture.csv"))});
     QDragEnterEvent entrée(QPoint(10, 10), Qt::CopyAction, &données, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(f.get(), &entrée);
-    EXPECT_TRUE(entrée.isAccepted());
+    QMimeData deux;  // two files at once are refused
+    deux.setUrls({QUrl::fromLocalFile(chemin("capture.csv")), QUrl::fromLocalFile(chemin("court.txt"))});
+    QDragEnterEvent refus(QPoint(10, 10), Qt::CopyAction, &deux, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.get(), &refus);
+    EXPECT_EQ(std::pair(entrée.isAccepted(), refus.isAccepted()), std::pair(true, false));
     QDropEvent dépôt(QPointF(10, 10), Qt::CopyAction, &données, Qt::LeftButton, Qt::NoModifier);
     quand([] { return dynamic_cast<ChoixPeriode*>(QApplication::activeModalWidget()) != nullptr; },
           [&] { montré = true, dynamic_cast<ChoixPeriode*>(QApplication::activeModalWidget())->Annuler->click(); });
