@@ -2,24 +2,11 @@
 // a column (the first word sets the sample interval and whether the times are
 // irregular). The period is detected, its start found, and each period the
 // checks accept is resampled, averaged or not: finite, within -1..1.
-
 #include "mesures/periode.h"
-
+#include "tests/fuzz/exiger.h"
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-
-namespace {
-
-void exiger(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 6)

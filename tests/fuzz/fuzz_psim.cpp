@@ -2,16 +2,11 @@
 // column, the rest is the file. Every path of the reader is taken: validity
 // check, header, fields of the first line, column import and resampling.
 #include "signal/calcul/psim.h"
+#include "tests/fuzz/exiger.h"
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string_view>
-static void exiger(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 2)

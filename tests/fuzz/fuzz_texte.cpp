@@ -1,25 +1,12 @@
 // libFuzzer target of the delimited-text reader: the input is the file. Its
 // format is read, then every column it offers (up to 8), and each column read
 // must be as long as its times, finite, with increasing times.
-
 #include "mesures/texte.h"
-
+#include "tests/fuzz/exiger.h"
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string_view>
-
-namespace {
-
-void exiger(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view contenu(reinterpret_cast<const char*>(data), size);
