@@ -1,5 +1,4 @@
-// The numeric core both ways: from a period to the boxes' texts (the transform, a bin's texts, the numbers as the boxes
-// read and show them), and from the ranks back to the waveform's heights, turned from point to point.
+// The numeric core both ways: the transform, a bin's texts, the numbers as the boxes read and show them, the waveform's heights.
 #include "app/nombres.h"
 #include "signal/calcul/extraction.h"
 #include "signal/calcul/synthese.h"

@@ -1,5 +1,4 @@
-// The plots the buttons draw, read back from their layers and the screen: the waveform, stored period, phasor diagram
-// and rank traces, and the animation driven by real presses and releases of its button.
+// The plots the buttons draw, from their layers and the screen: waveform, stored period, diagram, rank traces, animation.
 #include "tests/outils_compacts.h"
 #include <QTest>
 using Trace = AvecFenêtre;

@@ -14,10 +14,9 @@ TEST_F(DessinLibre, APressOnNoPeriodMakesItConstantAndTheReleaseAnalysesIt)
     EXPECT_EQ(std::tuple(f->Amplit[0]->text(), f->Amplit[1]->text(), f->Amplit[2]->text(), de_couleur(courbes(), magenta).size(),
                          de_couleur(courbes(), noir).size()), std::tuple("0", "127.32", "0", size_t{4091}, size_t{1024}));
 }
-// A press changes no sample; a move with another button or none only shows the hint. While the left button is held,
-// every sample crossed takes the pointer's height, up to the period's ends; the band crossed is erased over the whole
-// height, the time axis mended across it (and the vertical axis near x = 0), the curve redrawn from 20 samples behind to
-// 20 beyond: on the plot and on screen.
+// A press changes no sample; a move with another button or none only shows the hint. With the left button held, every
+// sample crossed takes the pointer's height, up to the period's ends; the band crossed is erased over the whole height, the
+// time axis mended across it (and the vertical axis near x = 0), the curve redrawn 20 samples either side: on plot and screen.
 TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAround)
 {
     for (int i = 0; i <= 4096; ++i)
