@@ -25,7 +25,6 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
     QFile mesure(dossier.filePath("m.txt"));
     mesure.open(QIODevice::WriteOnly), mesure.write("1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
     mesure.close();
-    Surface* onde = f->Picture2;
     const std::pair<QString, std::function<void()>> étapes[] = {
         {"la saisie du rang 3", [&] { f->Amplit[3]->setFocus(), taper(f->Amplit[3], "12.5"); }},
         {"le glissement du rang 5", [&] {
@@ -39,9 +38,9 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
         {"le choix du signal « Signal triangulaire »", [&] { choisir(f->Combo2, 3); }},
         {"le choix du nombre de rangs", [&] { choisir(f->Combo1, 4); }},
         {"le tracé d'une période", [&] {
-             souris_sur(onde, QEvent::MouseButtonPress, onde->toPixels(1.0, 0.5), Qt::LeftButton, Qt::LeftButton);
-             souris_sur(onde, QEvent::MouseMove, onde->toPixels(2.0, 0.5), Qt::LeftButton, Qt::LeftButton);
-             souris_sur(onde, QEvent::MouseButtonRelease, onde->toPixels(2.0, 0.5), Qt::LeftButton);
+             souris_sur(f->Picture2, QEvent::MouseButtonPress, f->Picture2->toPixels(1.0, 0.5), Qt::LeftButton, Qt::LeftButton);
+             souris_sur(f->Picture2, QEvent::MouseMove, f->Picture2->toPixels(2.0, 0.5), Qt::LeftButton, Qt::LeftButton);
+             souris_sur(f->Picture2, QEvent::MouseButtonRelease, f->Picture2->toPixels(2.0, 0.5), Qt::LeftButton);
          }},
         {"le choix du signal « Importer un fichier Psim »",  // cancelled: the period is lost
          [&] { dans_la_fenêtre_modale<Form2>([](Form2* d) { d->Command2->click(); }), choisir(f->Combo2, 1); }},
