@@ -113,7 +113,7 @@ std::array<Composante, 51> rangs(double continu, auto règle)
         c[static_cast<std::size_t>(r)] = règle(r);
     return c;
 }
-// The heights against the sines computed one by one as the chain of vectors adds them.
+// The rebuilt waveform's heights against the sines computed one by one as the chain of vectors adds them.
 TEST(Synthese, AgreesWithTheSinesOneByOneAtEveryPoint)
 {
     const std::vector<Cas> cas = {
