@@ -4,12 +4,9 @@
 #include "resultats/grandeurs.h"
 #include <gtest/gtest.h>
 #include <cmath>
-#include <limits>
 #include <vector>
 using std::nullopt;
-namespace {
-constexpr double pi = 3.14159265358979323846, nan_ = std::numeric_limits<double>::quiet_NaN();
-}
+const double pi = 3.14159265358979323846, nan_ = std::nan("");
 // Columns: mean, RMS, fundamental's RMS, THD_F, THD_R, crest, form, each to 1e-5 (nullopt: "—"; défini: any positive).
 TEST(Grandeurs, FiguresOfTheRanks) {
     constexpr double défini = -1;

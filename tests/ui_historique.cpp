@@ -3,15 +3,14 @@
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
 #include <QTest>
-namespace {
 using Historique = AvecFenêtre;
 // What a step may change: the boxes, the lists' shown items, the stored period and the file it was measured in.
-auto vue(const Form1& f)
+static auto vue(const Form1& f)
 {
     return std::tuple(rangs_affichés(f), f.Combo1->currentText(), f.Combo2->currentText(), commun::periode, commun::origine.fichier);
 }
 // Typed on the window, made active again after a list's popup closed.
-void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
+static void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
 {
     f.activateWindow(), QCoreApplication::processEvents();
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, touche, m);
@@ -22,13 +21,10 @@ void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
 TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
 {
     choisir(f->Combo2, 2);
-    QTemporaryDir dossier;  // a measured sine, two periods and a half
-    QFile csv(dossier.filePath("m.csv"));
-    csv.open(QIODevice::WriteOnly), csv.write("t,v\n");
-    for (int i = 0; i < 500; ++i)
-        csv.write(QByteArray::number(i * 1e-4) + ',' + QByteArray::number(std::sin(i * 0.0314159265)) + '\n');
-    csv.close();
-    Surface* onde = f->Picture2;
+    QTemporaryDir dossier;  // a measured triangle, three periods of four samples
+    QFile mesure(dossier.filePath("m.txt"));
+    mesure.open(QIODevice::WriteOnly), mesure.write("1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
+    mesure.close();
     const std::pair<QString, std::function<void()>> étapes[] = {
         {"la saisie du rang 3", [&] { f->Amplit[3]->setFocus(), taper(f->Amplit[3], "12.5"); }},
         {"le glissement du rang 5", [&] {
@@ -42,15 +38,15 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
         {"le choix du signal « Signal triangulaire »", [&] { choisir(f->Combo2, 3); }},
         {"le choix du nombre de rangs", [&] { choisir(f->Combo1, 4); }},
         {"le tracé d'une période", [&] {
-             souris_sur(onde, QEvent::MouseButtonPress, onde->toPixels(1.0, 0.5), Qt::LeftButton, Qt::LeftButton);
-             souris_sur(onde, QEvent::MouseMove, onde->toPixels(2.0, 0.5), Qt::LeftButton, Qt::LeftButton);
-             souris_sur(onde, QEvent::MouseButtonRelease, onde->toPixels(2.0, 0.5), Qt::LeftButton);
+             souris_sur(f->Picture2, QEvent::MouseButtonPress, f->Picture2->toPixels(1.0, 0.5), Qt::LeftButton, Qt::LeftButton);
+             souris_sur(f->Picture2, QEvent::MouseMove, f->Picture2->toPixels(2.0, 0.5), Qt::LeftButton, Qt::LeftButton);
+             souris_sur(f->Picture2, QEvent::MouseButtonRelease, f->Picture2->toPixels(2.0, 0.5), Qt::LeftButton);
          }},
         {"le choix du signal « Importer un fichier Psim »",  // cancelled: the period is lost
          [&] { dans_la_fenêtre_modale<Form2>([](Form2* d) { d->Command2->click(); }), choisir(f->Combo2, 1); }},
-        {"l'ouverture de « m.csv »", [&] {
+        {"l'ouverture de « m.txt »", [&] {
              dans_la_fenêtre_modale<ChoixPeriode>([](ChoixPeriode* d) { d->OK->click(); });
-             EXPECT_TRUE(f->ouvrir(csv.fileName()));
+             EXPECT_TRUE(f->ouvrir(mesure.fileName()));
          }},
         {"RAZ", [&] { f->Command2->click(); }},
     };
@@ -87,4 +83,3 @@ TEST_F(Historique, TypingIsOneStepPerBoxAndAHundredStepsAreKept)
     }
     EXPECT_EQ(rangs_affichés(*f).size(), 10u);  // the 20 oldest typed boxes beyond the history's reach stay (10 ranks)
 }
-}  // namespace

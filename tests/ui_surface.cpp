@@ -1,7 +1,6 @@
 // The drawing surface on its own: its scales and shapes, the mouse, hostile coordinates, and what reaches the screen.
 #include "tests/outils_compacts.h"
 #include <limits>
-namespace {
 constexpr double inf = std::numeric_limits<double>::infinity(), nan_ = std::numeric_limits<double>::quiet_NaN();
 // 204 x 104 pixels: a 200 x 100 client area at (2, 2), at the window's (52, 52); one unit: 100 pixels across, 50 up.
 struct SurfaceTest : ::testing::Test {
@@ -12,14 +11,9 @@ struct SurfaceTest : ::testing::Test {
     QImage image() { return s.grab().toImage(); }
     int count(const QImage& img, auto... colours) const  // pixels of the client area in any of these colours
     {
-        int n = 0;
-        for (int y = 2; y < 102; ++y)
-            for (int x = 2; x < 202; ++x)
-                n += ((img.pixel(x, y) == colours) || ...);
-        return n;
+        return pixels(img.copy(2, 2, 200, 100), [=](QRgb p) { return ((p == colours) || ...); });
     }
 };
-}  // namespace
 TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
 {
     Surface fresh;  // no scale yet: twips, 15 per pixel, following the size

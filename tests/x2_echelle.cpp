@@ -1,13 +1,9 @@
 // At a device pixel ratio of 2 (a process of its own): lines 2 device pixels wide and crisp, pointers 64.
-#include "app/form1.h"
-#include "widgets/controls.h"
-#include "widgets/surface.h"
-#include <gtest/gtest.h>
-namespace {
+#include "tests/outils_compacts.h"
 const bool à_l_échelle_2 = qputenv("QT_SCALE_FACTOR", "2");  // before main_ui.cpp's main() builds the application
-const QRgb fond = qRgb(10, 20, 30), jaune = qRgb(255, 255, 0), rouge = qRgb(255, 0, 0), vert = qRgb(0, 200, 0), bleu = qRgb(0, 0, 255);
+const QRgb fond = qRgb(10, 20, 30), vert = qRgb(0, 200, 0);  // with the shared yellow, red and blue
 // Paints a surface at a device pixel ratio, as on a screen of that ratio.
-QImage peinte(Surface& s, qreal ratio)
+static QImage peinte(Surface& s, qreal ratio)
 {
     QImage img(s.size() * ratio, QImage::Format_RGB32);
     img.setDevicePixelRatio(ratio), img.fill(Qt::white), s.render(&img);
@@ -60,4 +56,3 @@ TEST(Echelle2, PointeursDe64PixelsDePeripherique)
         EXPECT_NE(img, img.scaled(32, 32).scaled(64, 64));
     }
 }
-}  // namespace
