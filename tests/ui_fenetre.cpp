@@ -167,18 +167,15 @@ TEST_F(Fenetre, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodB
     EXPECT_EQ(std::tuple(f->Combo1->currentIndex(), f->HScroll1->value(), courbes().size() + diagramme().size(),  // the axes alone
                          f->Picture1->persistentLayer().size() + f->Picture2->persistentLayer().size()), std::tuple(9, 755, 0u, 4u));
 }
-struct Clavier : AvecFenêtre {
-    void SetUp() override
-    {
-        AvecFenêtre::SetUp();
-        f->activateWindow(), QCoreApplication::processEvents();
-    }
-    QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "-"; }
-};
 // Tab goes amplitude, phase, trace, then the next column (the DC one has no phase), and the focused column is
-// scrolled into view, back to the first with Shift+Tab; the wheel scrolls the panel too.
-TEST_F(Clavier, TabGoesThroughEachColumnAndScrollsItIntoViewAsTheWheelDoes)
+// scrolled into view, back to the first with Shift+Tab; the wheel scrolls the panel too. The keys on a focused strip
+// move its rank's value through the box by one (arrows) or ten (page keys), limited as a drag is; each is a step of
+// the history.
+TEST_F(Fenetre, TabAndTheWheelScrollTheColumnsIntoViewAndKeysOnAFocusedStripMoveItsValue)
 {
+    f->activateWindow();
+    QCoreApplication::processEvents();
+    const auto focus = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "-"; };
     f->Amplit[0]->setFocus();
     QStringList vus{focus()};
     for (int k = 0; k < 5 + 3 * 20; ++k)
@@ -199,30 +196,6 @@ TEST_F(Clavier, TabGoesThroughEachColumnAndScrollsItIntoViewAsTheWheelDoes)
         QCoreApplication::sendEvent(f->Amplit[5], &e);
         EXPECT_EQ(std::pair(f->HScroll1->value(), f->Amplit[5]->text()), std::pair(valeur, QString("0"))) << delta;
     }
-}
-// Space held on a rank's trace button traces the rank as a held mouse button does; released, the trace goes. On
-// "Animer", it runs the animation; its release pauses it.
-TEST_F(Clavier, SpaceHeldOnAPressButtonIsTheLeftButtonHeld)
-{
-    composantes({{1, {0.5, 0}}, {3, {0.2, 0}}});
-    f->Command3[3]->setFocus(), QTest::keyPress(f->Command3[3], Qt::Key_Space);
-    EXPECT_EQ(de_couleur(courbes(), rouge).size(), 1024u);
-    QTest::keyRelease(f->Command3[3], Qt::Key_Space);
-    EXPECT_EQ(de_couleur(courbes(), rouge).size(), 0u);
-    f->durée_passe = f->durée_image = 0;
-    bool en_pause = false;
-    quand([&] { return f->position >= 50; }, [&] {
-        QTest::keyRelease(f->Command1, Qt::Key_Space);
-        en_pause = f->relâché == 1;
-        f->close();
-    });
-    f->Command1->setFocus(), QTest::keyPress(f->Command1, Qt::Key_Space);  // returns when the window closes
-    EXPECT_EQ(std::pair(en_pause, traînée().size() >= 50), std::pair(true, true));
-}
-// The keys on a focused strip move its rank's value through the box by one (arrows) or ten (page keys), limited as a
-// drag is; each is a step of the history.
-TEST_F(Clavier, KeysOnAFocusedStripMoveItsValueAsADragDoes)
-{
     const std::tuple<Surface*, QLineEdit*, QString, Qt::Key, QString> cas[] = {
         {f->bar[3], f->Amplit[3], "0", Qt::Key_Up, "1"},         {f->bar[3], f->Amplit[3], "12.5", Qt::Key_PageUp, "22"},
         {f->bar[3], f->Amplit[3], "95", Qt::Key_PageUp, "100"},   {f->bar[3], f->Amplit[3], "3", Qt::Key_PageDown, "0"},
@@ -245,8 +218,27 @@ TEST_F(Clavier, KeysOnAFocusedStripMoveItsValueAsADragDoes)
     f->action_annuler->trigger();
     EXPECT_EQ(f->déphas[3]->text(), "91");
 }
+// Space held on a rank's trace button traces the rank as a held mouse button does; released, the trace goes. On
+// "Animer", it runs the animation; its release pauses it.
+TEST_F(Fenetre, SpaceHeldOnAPressButtonIsTheLeftButtonHeld)
+{
+    composantes({{1, {0.5, 0}}, {3, {0.2, 0}}});
+    f->Command3[3]->setFocus(), QTest::keyPress(f->Command3[3], Qt::Key_Space);
+    EXPECT_EQ(de_couleur(courbes(), rouge).size(), 1024u);
+    QTest::keyRelease(f->Command3[3], Qt::Key_Space);
+    EXPECT_EQ(de_couleur(courbes(), rouge).size(), 0u);
+    f->durée_passe = f->durée_image = 0;
+    bool en_pause = false;
+    quand([&] { return f->position >= 50; }, [&] {
+        QTest::keyRelease(f->Command1, Qt::Key_Space);
+        en_pause = f->relâché == 1;
+        f->close();
+    });
+    f->Command1->setFocus(), QTest::keyPress(f->Command1, Qt::Key_Space);  // returns when the window closes
+    EXPECT_EQ(std::pair(en_pause, traînée().size() >= 50), std::pair(true, true));
+}
 // Every control has a name for screen readers, the rank's controls with their rank, with their tooltip as description.
-TEST_F(Clavier, ScreenReadersGetANameForEveryControl)
+TEST_F(Fenetre, ScreenReadersGetANameForEveryControl)
 {
     const auto lu = [](QWidget* w, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(w)->text(t); };
     const std::pair<QWidget*, QString> noms[] = {
