@@ -6,8 +6,8 @@
 #include <optional>
 namespace {
 using Fenetre = AvecFenêtre;
-// The controls' places, captions, ranges and fonts as designed; the rank columns every 755 twips.
-TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
+// The controls' places, captions, ranges, fonts and names for screen readers as designed; the rank columns every 755 twips.
+TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumnsAndNamesForScreenReaders)
 {
     EXPECT_FALSE(f->windowIcon().isNull() || f->Command1->icon().isNull() || f->Command4->icon().isNull());
     EXPECT_EQ(std::tuple(f->Combo1->count(), f->Combo1->itemText(0), f->Combo1->itemText(8), f->Combo1->currentText(), f->Combo2->count(),
@@ -28,7 +28,7 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
     }
     EXPECT_EQ(std::tuple(f->VScroll1->minimum(), f->VScroll1->maximum(), f->VScroll1->value(), f->HScroll2->minimum(), f->HScroll2->maximum(),
                          f->HScroll2->value(), f->HScroll1->minimum(), f->HScroll1->value()), std::tuple(1, 10, 1, 1, 80, 1, 0, 0));
-    // Tooltips and the lists' popups in the window's font, the signal list's wide enough for its longest item; the boxes in a serif.
+    // Tooltips and the lists' popups in the window's font, the signal list's fitting its longest item; the boxes in a serif.
     const QString famille = QFontInfo(f->font()).family();
     EXPECT_EQ(std::tuple(QFontInfo(QToolTip::font()).family(), QFontInfo(f->Amplit[7]->font()).family() != famille,
                          f->Label1->font().pixelSize(), f->Label2[0]->font().pixelSize()), std::tuple(famille, true, 11, 12));  // 8.25, 9 pt
@@ -53,6 +53,19 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumns)
             {f->degré[i], {650, 2040, 135, 135}}, {f->Label4[i], {60, 2580, 615, 195}}};
         for (auto [w, place] : places)  // in their column's frame
             EXPECT_TRUE(cadre->isAncestorOf(w) && écart(en_twips(w), place) <= 15) << w->objectName().toStdString() << i;
+    }
+    // Every control has a name for screen readers, the rank's controls with their rank, with their tooltip as description.
+    const auto lu = [](QWidget* w, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(w)->text(t); };
+    const std::pair<QWidget*, QString> noms[] = {
+        {f->Amplit[3], "Amplitude du rang 3"}, {f->déphas[3], "Phase du rang 3"}, {f->Amplit[0], "Composante continue"},
+        {f->bar[3], "Bande d'amplitude du rang 3"}, {f->bar_deg[3], "Bande de phase du rang 3"},
+        {f->Command3[3], "Tracé du rang 3"}, {f->Picture2, "Forme d'onde synthétisée"}, {f->Picture1, "Diagramme de Fresnel"}};
+    for (auto [w, nom] : noms)
+        EXPECT_EQ(std::pair(lu(w, QAccessible::Name), lu(w, QAccessible::Description)), std::pair(nom, w->toolTip()));
+    for (QWidget* w : f->zone_client->findChildren<QWidget*>()) {
+        const bool décor = dynamic_cast<Shape*>(w) || w->parentWidget() == f->Combo1 || w->parentWidget() == f->Combo2;
+        EXPECT_TRUE(!w->isVisibleTo(f.get()) || décor || !lu(w, QAccessible::Name).isEmpty())
+            << w->objectName().toStdString() << " " << w->metaObject()->className();
     }
 }
 // Resized, even below the minimum; rescaled by a thumb drag, the period back once it ends on its start value; restored.
@@ -236,21 +249,5 @@ TEST_F(Fenetre, SpaceHeldOnAPressButtonIsTheLeftButtonHeld)
     });
     f->Command1->setFocus(), QTest::keyPress(f->Command1, Qt::Key_Space);  // returns when the window closes
     EXPECT_EQ(std::pair(en_pause, traînée().size() >= 50), std::pair(true, true));
-}
-// Every control has a name for screen readers, the rank's controls with their rank, with their tooltip as description.
-TEST_F(Fenetre, ScreenReadersGetANameForEveryControl)
-{
-    const auto lu = [](QWidget* w, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(w)->text(t); };
-    const std::pair<QWidget*, QString> noms[] = {
-        {f->Amplit[3], "Amplitude du rang 3"}, {f->déphas[3], "Phase du rang 3"}, {f->Amplit[0], "Composante continue"},
-        {f->bar[3], "Bande d'amplitude du rang 3"}, {f->bar_deg[3], "Bande de phase du rang 3"},
-        {f->Command3[3], "Tracé du rang 3"}, {f->Picture2, "Forme d'onde synthétisée"}, {f->Picture1, "Diagramme de Fresnel"}};
-    for (auto [w, nom] : noms)
-        EXPECT_EQ(std::pair(lu(w, QAccessible::Name), lu(w, QAccessible::Description)), std::pair(nom, w->toolTip()));
-    for (QWidget* w : f->zone_client->findChildren<QWidget*>()) {
-        const bool décor = dynamic_cast<Shape*>(w) || w->parentWidget() == f->Combo1 || w->parentWidget() == f->Combo2;
-        EXPECT_TRUE(!w->isVisibleTo(f.get()) || décor || !lu(w, QAccessible::Name).isEmpty())
-            << w->objectName().toStdString() << " " << w->metaObject()->className();
-    }
 }
 }  // namespace
