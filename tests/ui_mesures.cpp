@@ -136,13 +136,12 @@ TEST_F(OuvrirMesures, BadFilesAndFewPoints)
     }));
     EXPECT_EQ(f->Combo1->currentText(), "1");
 }
-// The "Fichier" entry (Ctrl+O) opens the file dialog on its filters and in the last folder; a file dropped on the window
-// opens the same way.
+// The "Fichier" entry opens the file dialog on its filters and in the last folder; a file dropped on the window opens
+// the same way.
 TEST_F(OuvrirMesures, MenuEntryAndDrop)
 {
     QAction* a = f->findChild<QAction*>("action_OuvrirMesures");
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(std::pair(a->text(), a->shortcut()), std::pair(QString("&Ouvrir des mesures…"), QKeySequence(QKeySequence::Open)));
     QStringList filtres;
     for (int fois = 0; fois < 2; ++fois) {
         montré = false;
