@@ -4,7 +4,6 @@
 #include "tests/outils_compacts.h"
 #include <QTest>
 #include <optional>
-namespace {
 using Fenetre = AvecFenêtre;
 // The controls' places, captions, ranges, fonts and names for screen readers as designed; the rank columns every 755 twips.
 TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumnsAndNamesForScreenReaders)
@@ -28,17 +27,13 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumnsAndNamesForScreenReaders)
     }
     EXPECT_EQ(std::tuple(f->VScroll1->minimum(), f->VScroll1->maximum(), f->VScroll1->value(), f->HScroll2->minimum(), f->HScroll2->maximum(),
                          f->HScroll2->value(), f->HScroll1->minimum(), f->HScroll1->value()), std::tuple(1, 10, 1, 1, 80, 1, 0, 0));
-    // Tooltips and the lists' popups in the window's font, the signal list's fitting its longest item; the boxes in a serif.
+    // Tooltips and the lists' popups in the window's font; the boxes in a serif.
     const QString famille = QFontInfo(f->font()).family();
     EXPECT_EQ(std::tuple(QFontInfo(QToolTip::font()).family(), QFontInfo(f->Amplit[7]->font()).family() != famille,
                          f->Label1->font().pixelSize(), f->Label2[0]->font().pixelSize()), std::tuple(famille, true, 11, 12));  // 8.25, 9 pt
     for (const QComboBox* c : {f->Combo1, f->Combo2})
         EXPECT_EQ(std::tuple(QFontInfo(c->view()->font()).family(), QFontInfo(c->font()).family(), c->view()->font().pixelSize()),
                   std::tuple(famille, famille, c->font().pixelSize()));
-    f->Combo2->showPopup();
-    QAbstractItemView* vue = f->Combo2->view();
-    EXPECT_GE(vue->viewport()->width(), vue->fontMetrics().horizontalAdvance("Redressement simple alternance"));
-    f->Combo2->hidePopup();
     // The rank panel: columns every 755 twips from the corner of its client area, inside its 2-pixel border.
     for (int i : {0, 1, 7, 50}) {
         QGroupBox* cadre = f->Frame1[i];  // the DC column: no title nor phase
@@ -67,6 +62,9 @@ TEST_F(Fenetre, BuiltAsDesignedWithItsRankColumnsAndNamesForScreenReaders)
         EXPECT_TRUE(!w->isVisibleTo(f.get()) || décor || !lu(w, QAccessible::Name).isEmpty())
             << w->objectName().toStdString() << " " << w->metaObject()->className();
     }
+    f->Combo2->showPopup();  // opened last: the signal list's popup fits its longest item
+    QAbstractItemView* vue = f->Combo2->view();
+    EXPECT_GE(vue->viewport()->width(), vue->fontMetrics().horizontalAdvance("Redressement simple alternance"));
 }
 // Resized, even below the minimum; rescaled by a thumb drag, the period back once it ends on its start value; restored.
 TEST_F(Fenetre, LaidOutRescaledAndRedrawnAfterResizesAThumbDragAndARestore)
@@ -150,6 +148,7 @@ TEST_F(Fenetre, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
         EXPECT_EQ(f->Label3->text(), texte);
     }
 }
+// "A propos." shows the about box and changes nothing; "RAZ" clears every rank and the period in one redraw, not the count.
 TEST_F(Fenetre, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodButNotTheRankCount)
 {
     f->Combo1->setCurrentIndex(9);  // "10"
@@ -180,11 +179,11 @@ TEST_F(Fenetre, TheAboutBoxChangesNothingAndTheResetClearsEveryRankAndThePeriodB
     EXPECT_EQ(std::tuple(f->Combo1->currentIndex(), f->HScroll1->value(), courbes().size() + diagramme().size(),  // the axes alone
                          f->Picture1->persistentLayer().size() + f->Picture2->persistentLayer().size()), std::tuple(9, 755, 0u, 4u));
 }
-// Tab goes amplitude, phase, trace, then the next column (the DC one has no phase), and the focused column is
-// scrolled into view, back to the first with Shift+Tab; the wheel scrolls the panel too. The keys on a focused strip
-// move its rank's value through the box by one (arrows) or ten (page keys), limited as a drag is; each is a step of
-// the history.
-TEST_F(Fenetre, TabAndTheWheelScrollTheColumnsIntoViewAndKeysOnAFocusedStripMoveItsValue)
+// Tab goes amplitude, phase, trace, then the next column (the DC one has no phase), scrolling the focused column into
+// view, back to the first with Shift+Tab; the wheel scrolls the panel too. Keys on a focused strip move its value through
+// the box by one (arrows) or ten (page keys), limited as a drag is, each a step of the history. Space held on a trace
+// button is the left button held: the rank traced, "Animer" animating; released, the trace goes, the animation pauses.
+TEST_F(Fenetre, TabTheWheelTheKeysOnAFocusedStripAndSpaceOnAPressButton)
 {
     f->activateWindow();
     QCoreApplication::processEvents();
@@ -230,12 +229,6 @@ TEST_F(Fenetre, TabAndTheWheelScrollTheColumnsIntoViewAndKeysOnAFocusedStripMove
     EXPECT_EQ(f->action_annuler->text(), "&Annuler le glissement du rang 3");
     f->action_annuler->trigger();
     EXPECT_EQ(f->déphas[3]->text(), "91");
-}
-// Space held on a rank's trace button traces the rank as a held mouse button does; released, the trace goes. On
-// "Animer", it runs the animation; its release pauses it.
-TEST_F(Fenetre, SpaceHeldOnAPressButtonIsTheLeftButtonHeld)
-{
-    composantes({{1, {0.5, 0}}, {3, {0.2, 0}}});
     f->Command3[3]->setFocus(), QTest::keyPress(f->Command3[3], Qt::Key_Space);
     EXPECT_EQ(de_couleur(courbes(), rouge).size(), 1024u);
     QTest::keyRelease(f->Command3[3], Qt::Key_Space);
@@ -250,4 +243,3 @@ TEST_F(Fenetre, SpaceHeldOnAPressButtonIsTheLeftButtonHeld)
     f->Command1->setFocus(), QTest::keyPress(f->Command1, Qt::Key_Space);  // returns when the window closes
     EXPECT_EQ(std::pair(en_pause, traînée().size() >= 50), std::pair(true, true));
 }
-}  // namespace
