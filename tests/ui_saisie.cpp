@@ -8,7 +8,8 @@ constexpr double pi_ = 3.141592654;
 using Saisie = AvecFenêtre;
 // Typed or pasted: the box, the value, the bar, the phase's line. The count clears the ranks above it and redraws. In
 // French: percentages, the DC's and rank 50's following the fundamental; a fundamental at 0 storing 0.01, no label.
-TEST_F(Saisie, EntriesRankCountAndPercentages) {
+// Each edit redraws the waveform and the stored period, but not inside a bulk update.
+TEST_F(Saisie, EntriesRankCountPercentagesAndRedraws) {
     const struct { int rang; const char* texte; bool tapé; const char* montré; double stocké, haut, hauteur; } cas[] = {
         {3, "12,5", true, "12.5", 0.125, 88, 22}, {3, "1,2,3", false, "1.2.3", 0.012, 99, 11}, {3, "abc", false, "abc", 0, 100, 10},
         {4, "1\n2", false, "1\n2", 0.12, 88, 22}, {3, "150", true, "150", 1.5, -50, 160}, {0, "-30", true, "-30", -0.3, 100, 40},
@@ -27,9 +28,7 @@ TEST_F(Saisie, EntriesRankCountAndPercentages) {
     EXPECT_EQ(std::tuple(f->Amplit[3]->text(), f->Amplit[4]->text(), f->déphas[4]->text(), f->Amplit[7]->text(),
                          commun::composantes[7].amplitude, f->bleu[0]->height() > 0, f->bleu[3]->height()),
               std::tuple("-30", "0", "0", "0", 0.0, true, 0));
-    const Prim p = de_couleur(courbes(), noir).at(256);  // redrawn: -0.3 + 0.5·sin x
-    EXPECT_NEAR(p.y2, -0.3 + 0.5 * std::sin(p.x2), 1e-9);
-    EXPECT_TRUE(noir_à_l_écran(f->Picture2, pi_ / 2, 0.2));
+    EXPECT_TRUE(noir_à_l_écran(f->Picture2, pi_ / 2, 0.2));  // redrawn: -0.3 + 0.5·sin x
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     for (auto [k, t] : {std::pair{50, "10"}, {1, "50"}, {0, "30"}, {3, "16.666"}, {4, "0.25"}, {5, "-0.125"}, {6, "0.001"}})
         f->Amplit[k]->setText(t);
@@ -39,9 +38,7 @@ TEST_F(Saisie, EntriesRankCountAndPercentages) {
     EXPECT_EQ(std::tuple(l(0), l(3), l(50)), std::tuple("150%", "83,33%", "50%"));
     f->Amplit[1]->setText("0");
     EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, l(0), l(1), l(50)), std::tuple("0", 0.01, "", "", ""));
-}
-// Each edit redraws the waveform and the stored period, but not inside a bulk update.
-TEST_F(Saisie, EachEditRedrawsButNotInsideABulkUpdate) {
+    composantes({});  // the ranks of a new window, whose diagram has two lines
     commun::periode[10] = 0.8;
     for (QLineEdit* b : {f->Amplit[2], f->déphas[2], f->Amplit[0]})
         for (int16_t maj : {1, 0}) {
@@ -52,7 +49,9 @@ TEST_F(Saisie, EachEditRedrawsButNotInsideABulkUpdate) {
         }
 }
 // With a stored period each pick of the count analyses again, in French: ranks to n written (50 too), those above cleared.
-TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgain) {
+// In a locale whose decimal separator is neither a period nor a comma, the analysis writes "31٫83", the box ends up
+// holding "31.83" and the value stored is that number, not 127; a typed "12٫5" likewise.
+TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgainAndTheLocalesSeparatorBecomesAPeriod) {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     for (int i = 0; i <= 4096; ++i)
         for (int m = 0; m <= 50; ++m)
@@ -69,31 +68,12 @@ TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgain) {
                   std::tuple(1024ul, 4091ul, 0));
     }
     EXPECT_TRUE(vus.contains("-22,5")) << vus.join(' ').toStdString();
-}
-// Any text: nothing non-finite nor "-0" shown, shapes in their strips or out of sight; then an edit on the screen.
-TEST_F(Saisie, HostileTextsThenAnEditOnScreen) {
-    const std::pair<QString, double> textes[] = {{"1e300", 1e298}, {"-1e300", -1e298}, {"123456789", 1234567.89},
-                                                 {"-", 0}, {QString(10000, '9'), 0}, {QString(5000, ',') + "\n5", 0},
-                                                 {"1e-300", 1e-302}};
-    for (const auto& [t, stocké] : textes) {
-        for (QLineEdit* b : {f->Amplit[0], f->Amplit[1], f->Amplit[7], f->déphas[0], f->déphas[1], f->déphas[7]})
-            b->setText(t);
-        QCoreApplication::processEvents();  // and painted
-        EXPECT_DOUBLE_EQ(commun::composantes[7].amplitude, stocké) << t.left(12).toStdString();
-        for (int k = 0; k <= 50; ++k) {
-            const QString montré = f->Label4[k]->text() + '|' + f->Amplit[k]->text();
-            EXPECT_FALSE(montré.contains("nan", Qt::CaseInsensitive) || montré.contains("inf", Qt::CaseInsensitive)
-                         || montré.startsWith("-0%") || montré.contains(',') || !std::isfinite(commun::composantes[k].amplitude)
-                         || !(f->bar[k]->rect().contains(f->bleu[k]->geometry()) || f->bleu[k]->geometry().isEmpty())) << k;
-        }
-    }
-    taper(f->Amplit[1], "50");  // ranks 0 and 7 hold 1e-302, out of sight
-    EXPECT_TRUE(noir_à_l_écran(f->Picture2, pi_ / 2, 0.5));
-    const QImage courbe = à_l_écran(f->Picture2), barre = à_l_écran(f->bar[1]);
-    EXPECT_EQ(std::tuple(barre.pixelColor(f->bar[1]->toPixels(0, 75).toPoint() + QPoint(4, 0)),
-                         barre.pixelColor(f->bar[1]->toPixels(0, 25).toPoint() + QPoint(4, 0)),
-                         courbe.pixelColor(f->Picture2->toPixels(4.5, -0.8).toPoint())),
-              std::tuple(QColor(128, 128, 255), f->palette().color(QPalette::Button), f->palette().color(QPalette::Button)));
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    ASSERT_EQ(QLocale().decimalPoint(), QString::fromUtf8("٫"));
+    choisir(f->Combo2, 2);  // "Signal carré"
+    f->Amplit[4]->setText(QString::fromUtf8("12٫5"));
+    EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, f->Amplit[4]->text(),
+                         commun::composantes[4].amplitude), std::tuple("31.83", 31.83 / 100, "12.5", 0.125));
 }
 // A size not a power of two shows the error box, one button, and leaves the outputs as they were.
 TEST(Transformation, ErrorBox) {
@@ -162,30 +142,31 @@ TEST_F(Saisie, EachSignalItsSamplesRanksPercentagesAndPlots) {
         EXPECT_EQ(std::pair(période[0].y1, période.back().y2), std::pair(commun::periode[5], commun::periode[4096]));
     }
 }
-// Pressed right of the period's end (the plot reaches x ≈ 6.38), then dragged left: every sample crossed is written,
-// from the end of the period on.
-TEST_F(Saisie, ADrawingStartedPastTheEndWritesTheSamplesCrossed) {
-    commun::periode.fill(0.25);
-    souris_sur(f->Picture2, QEvent::MouseButtonPress, f->Picture2->toPixels(6.37, 0.25), Qt::LeftButton, Qt::LeftButton);
-    ASSERT_GT(f->indice_précédent, 4096);
-    souris_sur(f->Picture2, QEvent::MouseMove, f->Picture2->toPixels(3000.5 * un_pas, -0.5), Qt::NoButton, Qt::LeftButton);
-    for (int i : {3000, 3500, 4095, 4096})
-        EXPECT_EQ(commun::periode[i], double(-0.5f)) << i;
-    EXPECT_EQ(std::tuple(commun::periode[2999], f->indice_précédent), std::tuple(0.25, 3000));
-}
-// A locale whose decimal separator is neither a period nor a comma: the analysis writes "31٫83", the box ends up
-// holding "31.83" and the value stored is that number, not 127; a typed "12٫5" likewise.
-TEST_F(Saisie, TheLocalesOwnSeparatorBecomesAPeriodInTheBoxes) {
-    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
-    ASSERT_EQ(QLocale().decimalPoint(), QString::fromUtf8("٫"));
-    choisir(f->Combo2, 2);  // "Signal carré"
-    f->Amplit[4]->setText(QString::fromUtf8("12٫5"));
-    EXPECT_EQ(std::tuple(f->Amplit[1]->text(), commun::composantes[1].amplitude, f->Amplit[4]->text(), commun::composantes[4].amplitude),
-              std::tuple("31.83", 31.83 / 100, "12.5", 0.125));
-}
-// The amplitude strip at its ends: a negative amplitude dragged to the bottom becomes 0 (its bar hangs from the zero line,
-// so the bottom is not level with it); a huge typed amplitude fills the strip on screen instead of vanishing.
-TEST_F(Saisie, StripsAtTheirEndsWithNegativeAndHugeAmplitudes) {
+// Any text: nothing non-finite nor "-0" shown, shapes in their strips or out of sight; then an edit on the screen.
+// The amplitude strip at its ends: a negative amplitude dragged to the bottom becomes 0 (its bar hangs from the zero
+// line, so the bottom is not level with it); a huge typed amplitude fills the strip on screen instead of vanishing.
+TEST_F(Saisie, HostileTextsAnEditOnScreenAndStripsAtTheirEnds) {
+    const std::pair<QString, double> textes[] = {{"1e300", 1e298}, {"-1e300", -1e298}, {"123456789", 1234567.89}, {"-", 0},
+                                                 {QString(10000, '9'), 0}, {QString(5000, ',') + "\n5", 0}, {"1e-300", 1e-302}};
+    for (const auto& [t, stocké] : textes) {
+        for (QLineEdit* b : {f->Amplit[0], f->Amplit[1], f->Amplit[7], f->déphas[0], f->déphas[1], f->déphas[7]})
+            b->setText(t);
+        QCoreApplication::processEvents();  // and painted
+        EXPECT_DOUBLE_EQ(commun::composantes[7].amplitude, stocké) << t.left(12).toStdString();
+        for (int k = 0; k <= 50; ++k) {
+            const QString montré = f->Label4[k]->text() + '|' + f->Amplit[k]->text();
+            EXPECT_FALSE(montré.contains("nan", Qt::CaseInsensitive) || montré.contains("inf", Qt::CaseInsensitive)
+                         || montré.startsWith("-0%") || montré.contains(',') || !std::isfinite(commun::composantes[k].amplitude)
+                         || !(f->bar[k]->rect().contains(f->bleu[k]->geometry()) || f->bleu[k]->geometry().isEmpty())) << k;
+        }
+    }
+    taper(f->Amplit[1], "50");  // ranks 0 and 7 hold 1e-302, out of sight
+    EXPECT_TRUE(noir_à_l_écran(f->Picture2, pi_ / 2, 0.5));
+    const QImage courbe = à_l_écran(f->Picture2), barre = à_l_écran(f->bar[1]);
+    EXPECT_EQ(std::tuple(barre.pixelColor(f->bar[1]->toPixels(0, 75).toPoint() + QPoint(4, 0)),
+                         barre.pixelColor(f->bar[1]->toPixels(0, 25).toPoint() + QPoint(4, 0)),
+                         courbe.pixelColor(f->Picture2->toPixels(4.5, -0.8).toPoint())),
+              std::tuple(QColor(128, 128, 255), f->palette().color(QPalette::Button), f->palette().color(QPalette::Button)));
     f->Amplit[3]->setText("-30");
     const double bas = f->bar[3]->scaleHeight();
     glisser(f->bar[3], QEvent::MouseButtonPress, bas - 0.2), glisser(f->bar[3], QEvent::MouseButtonRelease, bas - 0.2);
@@ -197,10 +178,17 @@ TEST_F(Saisie, StripsAtTheirEndsWithNegativeAndHugeAmplitudes) {
                   std::pair(client, client.width() * client.height())) << énorme;
     }
 }
-// A drag to and fro, 10,000 moves with swings of 1 to 30 samples at changing heights: the plot keeps at most 16,385
-// primitives (past 16,384 it keeps only the last of those that paint the same pixels), and the screen shows what a
-// fresh paint of what it keeps gives.
-TEST_F(Saisie, ADragToAndFroKeepsThePlotBoundedAndOnScreen) {
+// Pressed past the period's end (the plot reaches x ≈ 6.38) and dragged left: every sample crossed written, from the end on.
+// Dragged to and fro 10,000 times, swings of 1 to 30 samples at changing heights: at most 16,385 primitives kept (past
+// 16,384 only the last of those painting the same pixels), and the screen shows a fresh paint of what is kept.
+TEST_F(Saisie, DrawingsStartedPastTheEndAndDraggedToAndFro) {
+    commun::periode.fill(0.25);
+    souris_sur(f->Picture2, QEvent::MouseButtonPress, f->Picture2->toPixels(6.37, 0.25), Qt::LeftButton, Qt::LeftButton);
+    ASSERT_GT(f->indice_précédent, 4096);
+    souris_sur(f->Picture2, QEvent::MouseMove, f->Picture2->toPixels(3000.5 * un_pas, -0.5), Qt::NoButton, Qt::LeftButton);
+    for (int i : {3000, 3500, 4095, 4096})
+        EXPECT_EQ(commun::periode[i], double(-0.5f)) << i;
+    EXPECT_EQ(std::tuple(commun::periode[2999], f->indice_précédent), std::tuple(0.25, 3000));
     for (int i = 0; i <= 4096; ++i)
         commun::periode[i] = std::sin(i * un_pas);
     f->Picture2_MouseDown(1, 0, float(2000.5 * un_pas), 0.3f);
