@@ -48,23 +48,21 @@ TEST_F(Animation, ReleasePausesWithoutSpinningAndPressResumesToTheEndOfThePeriod
     EXPECT_TRUE(courbe_vue > 100 && traînée_vue > 100 && pixels(f->Picture2, noir) > courbe_vue + 100)
         << courbe_vue << " " << traînée_vue;
 }
-// After an animation of rank 1 (its trail erased), a DC level alone: no vector, a flat line.
-TEST_F(Animation, DcAloneDrawsNoVectorAndAFlatLine) {
-    appuyer(), relâcher();
+// Moved during the pause of frame 500: that pause keeps 1·1 + 1 passes, the 524 after (to the angle test) 2·2 + 1.
+// After that animation of rank 1 (its trail erased), a DC level alone: no vector, a flat line.
+TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOnThenADcLevelAloneDrawsAFlatLine) {
+    f->HScroll2->setValue(1);
+    quand([&] { return f->position >= 500; }, [&] { f->HScroll2->setValue(2); });
+    const long long avant = f->passes_animation;
+    appuyer();
+    EXPECT_EQ(f->passes_animation - avant, 501 * 2 + 524 * 5);
+    relâcher();
     composantes({{0, {0.4, 0}}});
     appuyer();
     const auto t = traînée();
     ASSERT_EQ(std::tuple(t.size(), courbes().size(), de_couleur(diagramme(), noir).size()), std::tuple(1024ul, 1025ul, 0ul));
     EXPECT_EQ(std::pair(xy(t.front()), xy(t.back())), std::pair(Segment{0, 0.4, 0, 0.4}, Segment{0, 0.4, 0, 0.4}));
     EXPECT_EQ(std::tuple(courbes()[0].y1, courbes()[512].y2, courbes().back().y2), std::tuple(0.4, 0.4, 0.4));
-}
-// Moved during the pause of frame 500: that pause keeps 1·1 + 1 passes, the 524 after (to the angle test) 2·2 + 1.
-TEST_F(Animation, SpeedBarSetsThePassesPerFrameFromTheNextFrameOn) {
-    f->HScroll2->setValue(1);
-    quand([&] { return f->position >= 500; }, [&] { f->HScroll2->setValue(2); });
-    const long long avant = f->passes_animation;
-    appuyer();
-    EXPECT_EQ(f->passes_animation - avant, 501 * 2 + 524 * 5);
 }
 // "Finir le tracé." during a pause: the static display; the paused one ends without drawing; a press starts anew.
 TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOver) {
@@ -81,24 +79,21 @@ TEST_F(Animation, FinishDuringPauseRestoresTheStaticDisplayAndANewPressStartsOve
     EXPECT_EQ(std::tuple(traînée_après_fin, courbe_après_fin, traînée().size(), de_couleur(courbes(), noir).size(), f->position),
               std::tuple(0ul, 1024ul, 1024ul, 1025ul, 0));
 }
-TEST_F(Animation, ClosingTheWindowEndsPausedAnimationsNestedOrNot) {
+// At the usual pace, closing the window ends an animation running nested in a paused one, then that one, and the
+// program's event loop.
+TEST_F(Animation, ClosingTheWindowEndsTheAnimationsRunningPausedOrNestedAndTheProgramsEventLoop) {
+    f->durée_image = 1.0 / 1024;
     quand([&] { return f->position >= 50; }, [&] {
         relâcher();
         QTimer::singleShot(0, [&] {
             f->Command4_Click();  // position 0: the next press nests
-            quand([&] { return f->position >= 20; }, [&] { relâcher(), QTimer::singleShot(20, [&] { f->close(); }); });
+            quand([&] { return f->position >= 20; }, [&] { f->close(); });
             appuyer();
         });
     });
-    appuyer();  // returns once both have ended
-    EXPECT_EQ(std::tuple(f->isVisible(), traînée().size() < 1024, f->position), std::tuple(false, true, 0));
-}
-TEST_F(Animation, ClosingTheWindowDuringAnAnimationEndsTheProgramsEventLoop) {
-    f->durée_image = 1.0 / 1024;  // the usual pace
     QTimer::singleShot(0, [&] { appuyer(); });
-    quand([&] { return f->position >= 30; }, [&] { f->close(); });
-    EXPECT_EQ(QCoreApplication::exec(), 0);  // returns: nothing keeps it running
-    EXPECT_EQ(std::pair(f->isVisible(), traînée().size() < 1024), std::pair(false, true));
+    EXPECT_EQ(QCoreApplication::exec(), 0);  // returns once both have ended: nothing keeps it running
+    EXPECT_EQ(std::tuple(f->isVisible(), traînée().size() < 1024, f->position), std::tuple(false, true, 0));
 }
 // Overflowing sums: traces and stored period drawn and painted, no NaN; animated to the end, axes on the background.
 TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
@@ -111,21 +106,18 @@ TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
         EXPECT_EQ(std::pair(de_couleur(courbes(), rouge).size(), pixels(f->Picture2, rouge) > 0), std::pair(1024ul, true));
         f->Command3_MouseDown(0, 1, 0, 0, 0), QCoreApplication::processEvents();
         EXPECT_EQ(std::pair(courbes().size(), pixels(f->Picture2, magenta) > 0), std::pair(1024ul + 4091ul + 1ul, true));
-        for (const auto* couche : {&courbes(), &diagramme()})
-            for (const Prim& p : *couche)
-                ASSERT_FALSE(std::isnan(p.x1) || std::isnan(p.y1) || std::isnan(p.x2) || std::isnan(p.y2));
+        for (const Prim& p : std::array{courbes(), diagramme()} | std::views::join)
+            ASSERT_FALSE(std::isnan(p.x1) || std::isnan(p.y1) || std::isnan(p.x2) || std::isnan(p.y2));
         appuyer(), QCoreApplication::processEvents();
         EXPECT_EQ(std::pair(f->position, f->angle1 > Form1::limite_animation), std::pair(0, true));
         for (Surface* s : {f->Picture1, f->Picture2})
             EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
     }
 }
-// F5 runs it with no button held, checked; F5 again pauses it, unchecked; F5 resumes it; "Finir le tracé." ends it,
-// unchecked. A release of "Animer" during a continuous run pauses it and unchecks the entry.
+// F5 on the active window runs it with no button held, checked; F5 again pauses it, unchecked; F5 resumes it; "Finir
+// le tracé." ends it, unchecked. A release of "Animer" during a continuous run pauses it and unchecks the entry.
 TEST_F(Animation, F5RunsItUntilChosenAgainFinishedOrReleased) {
-    const auto f5 = [&] {  // to the active window
-        f->activateWindow(), QCoreApplication::processEvents(), QTest::keyClick(f.get(), Qt::Key_F5);
-    };
+    const auto f5 = [&] { f->activateWindow(), QCoreApplication::processEvents(), QTest::keyClick(f.get(), Qt::Key_F5); };
     double angle_en_pause = 0;
     bool en_pause = true, relâchée = false;
     quand([&] { return f->position >= 200; }, [&] {

@@ -1,9 +1,8 @@
 // Drags with real mouse events: a period drawn by hand on the waveform, the amplitude and phase strips dragged.
 #include "tests/outils_compacts.h"
-using DessinLibre = AvecFenêtre;
 using Glissement = AvecFenêtre;
 // A press on no period makes it constant; dragged at 1 over half and released: a square wave, a fundamental of 4/π.
-TEST_F(DessinLibre, APressOnNoPeriodMakesItConstantAndTheReleaseAnalysesIt)
+TEST_F(Glissement, APressOnNoPeriodMakesItConstantAndTheReleaseAnalysesIt)
 {
     Surface* s = f->Picture2;
     souris_sur(s, QEvent::MouseButtonPress, s->toPixels(un_pas / 2, -1), Qt::LeftButton, Qt::LeftButton);
@@ -17,7 +16,7 @@ TEST_F(DessinLibre, APressOnNoPeriodMakesItConstantAndTheReleaseAnalysesIt)
 // A press changes no sample; a move with another button or none only shows the hint. With the left button held, every
 // sample crossed takes the pointer's height, up to the period's ends; the band crossed is erased over the whole height, the
 // time axis mended across it (and the vertical axis near x = 0), the curve redrawn 20 samples either side: on plot and screen.
-TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAround)
+TEST_F(Glissement, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAround)
 {
     for (int i = 0; i <= 4096; ++i)
         commun::periode[i] = std::sin(i * un_pas);
@@ -62,7 +61,7 @@ TEST_F(DessinLibre, DragsFillEverySampleCrossedEraseTheirBandAndRedrawTheCurveAr
         avant = std::clamp(c, 0, 4096);
     }
 }
-TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEvenWithTheRanksTraceMeanwhile) {
+TEST_F(Glissement, StripsFollowThePointerSnappedLimitedAndRoundedToEvenTheRanksTraceMeanwhileAndOnlyTheLeftButtonDrags) {
     // Pressed, moved (past the ends while held), released. A rank's strip snaps within one unit of its ends; the DC's at the bottom only.
     const auto rouges = [this] { return de_couleur(courbes(), rouge).size(); };
     const std::tuple<Surface*, QLineEdit*, std::vector<std::pair<double, QString>>> drags[] = {
@@ -89,8 +88,6 @@ TEST_F(Glissement, TheValueFollowsThePointerSnappedLimitedAndRoundedToEvenWithTh
     QCoreApplication::processEvents();
     const QPoint haut(f->bar[3]->clientRect().center().x(), f->bar[3]->clientRect().top()), repère = f->bleu_deg[5]->geometry().center();
     EXPECT_EQ(std::pair(à_l_écran(f->bar[3]).pixel(haut), à_l_écran(f->bar_deg[5]).pixel(repère)), std::pair(bleu_clair, bleu_clair));
-}
-TEST_F(Glissement, OnlyTheLeftButtonDragsAndALevelPointerWritesNothing) {
     // A right press counts as a left one; moves with the right button, with two or with none change nothing but the hint.
     glisser(f->bar[2], QEvent::MouseButtonPress, 30, Qt::RightButton, Qt::RightButton);
     glisser(f->bar[2], QEvent::MouseMove, 80, Qt::NoButton, Qt::RightButton);

@@ -4,27 +4,23 @@
 #include "tests/outils_compacts.h"
 #include <QTest>
 using Historique = AvecFenêtre;
-// What a step may change: the boxes, the lists' shown items, the stored period and the file it was measured in.
-static auto vue(const Form1& f)
-{
-    return std::tuple(rangs_affichés(f), f.Combo1->currentText(), f.Combo2->currentText(), commun::periode, commun::origine.fichier);
-}
-// Typed on the window, made active again after a list's popup closed.
-static void touches(Form1& f, Qt::Key touche, Qt::KeyboardModifiers m)
-{
-    f.activateWindow(), QCoreApplication::processEvents();
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, touche, m);
-}
 // Each kind of step, one after the other from "Signal carré": undone by Ctrl+Z wherever the focus is (in the typed box
 // too), the menu naming it; redone by Ctrl+Y or Ctrl+Shift+Z. The lists' click handlers are not run again: the import
 // dialog does not open, and the edited ranks come back rather than the list's signal.
 TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
 {
+    const auto vue = [&] {  // what a step may change: the boxes, the lists' shown items, the stored period and its file
+        return std::tuple(rangs_affichés(*f), f->Combo1->currentText(), f->Combo2->currentText(), commun::periode,
+                          commun::origine.fichier);
+    };
+    const auto touches = [&](Qt::Key touche, Qt::KeyboardModifiers m) {  // on the window, active again after a popup
+        f->activateWindow(), QCoreApplication::processEvents();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f.get(), touche, m);
+    };
     choisir(f->Combo2, 2);
     QTemporaryDir dossier;  // a measured triangle, three periods of four samples
     QFile mesure(dossier.filePath("m.txt"));
-    mesure.open(QIODevice::WriteOnly), mesure.write("1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
-    mesure.close();
+    mesure.open(QIODevice::WriteOnly | QIODevice::Unbuffered), mesure.write("1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
     const std::pair<QString, std::function<void()>> étapes[] = {
         {"la saisie du rang 3", [&] { f->Amplit[3]->setFocus(), taper(f->Amplit[3], "12.5"); }},
         {"le glissement du rang 5", [&] {
@@ -52,17 +48,17 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
     };
     for (int n = 0; const auto& [nom, faire] : étapes) {
         SCOPED_TRACE(nom.toStdString());
-        const auto avant = vue(*f);
+        const auto avant = vue();
         faire();
-        const auto après = vue(*f);
+        const auto après = vue();
         ASSERT_EQ(std::pair(après != avant, f->action_annuler->text()), std::pair(true, "&Annuler " + nom));
-        touches(*f, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(vue(*f), avant);
+        touches(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(vue(), avant);
         EXPECT_EQ(std::pair(f->action_rétablir->text(), f->action_rétablir->isEnabled()), std::pair("&Rétablir " + nom, true));
         dans_la_fenêtre_modale<Form2>([&](Form2* d) { ADD_FAILURE() << "the import dialog opened again", d->Command2->click(); });
         const bool y = n++ % 2;
-        touches(*f, y ? Qt::Key_Y : Qt::Key_Z, y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(vue(*f), après);
+        touches(y ? Qt::Key_Y : Qt::Key_Z, y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(vue(), après);
     }
     EXPECT_EQ(f->historique->count(), 10);  // the first choice too
 }

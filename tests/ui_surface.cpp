@@ -1,5 +1,6 @@
-// The drawing surface on its own: its scales and shapes, the mouse, hostile coordinates, and what reaches the screen.
+// The widgets alone: the drawing surface (scales, shapes, mouse, hostile coordinates, the screen), pictures, press button, list.
 #include "tests/outils_compacts.h"
+#include "widgets/pictures.h"
 #include <limits>
 constexpr double inf = std::numeric_limits<double>::infinity(), nan_ = std::numeric_limits<double>::quiet_NaN();
 // 204 x 104 pixels: a 200 x 100 client area at (2, 2), at the window's (52, 52); one unit: 100 pixels across, 50 up.
@@ -44,7 +45,10 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
         EXPECT_TRUE((s.clientRect().contains(rect->geometry()) || rect->geometry().isEmpty()) && mark->geometry().isEmpty()) << v;
     }
 }
-TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeld)
+// The mouse in user units, captured while a button is held. Then lines drawn one after another between two paints, far
+// apart and then between them, all reach the screen: what the window shows is what a fresh paint of the surface gives. A
+// line drawn back over itself, ends swapped, replaces it.
+TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeldAndEveryLineReachesTheScreen)
 {
     (new Shape(Shape::Kind::VerticalLine, &s))->setUserLeft(-1);  // at the surface's (2, 2): lets the mouse through
     window.resize(400, 300), window.show();
@@ -58,6 +62,12 @@ TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeld)
     souris_en(&s, QEvent::MouseButtonRelease, {-48, 200}, Qt::RightButton);
     souris_en(&s, QEvent::MouseMove, {-48, 200});  // released: no longer ours
     EXPECT_EQ(log, (std::vector<QString>{"d 2 0 -1.00 1.00", "m 6 0 -1.50 -2.96", "u 2 0 -1.50 -2.96"}));
+    QCoreApplication::processEvents();
+    s.line(-0.95, 0.95, -0.9, 0.9, QColor(rouge)), s.line(0.9, -0.9, 0.95, -0.95, QColor(rouge));
+    s.line(0, 0.2, 0.02, -0.2, QColor(rouge)), s.line(0.02, -0.2, 0, 0.2, QColor(rouge));  // between them, then back
+    QCoreApplication::processEvents();
+    const QImage écran = à_l_écran(&s);
+    EXPECT_EQ(std::tuple(écran == image(), count(écran, rouge), s.overlay().size()), std::tuple(true, 32, 3u));
 }
 TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
 {
@@ -89,15 +99,53 @@ TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
     const QImage après = image();
     EXPECT_EQ(std::pair(après.pixel(2, 52), après.pixel(152, 27)), std::pair(jaune, s.foreColor().rgb()));
 }
-// Lines drawn one after another between two paints, far apart and then between them, all reach the screen: what the
-// window shows is what a fresh paint of the surface gives. A line drawn back over itself, ends swapped, replaces it.
-TEST_F(SurfaceTest, EveryLineReachesTheScreenAndALineDrawnBackReplacesItself)
+TEST(Pictures, ButtonPicturesAndIcon)
 {
-    window.resize(320, 220), window.show();
-    QCoreApplication::processEvents();
-    s.line(-0.95, 0.95, -0.9, 0.9, QColor(rouge)), s.line(0.9, -0.9, 0.95, -0.95, QColor(rouge));
-    s.line(0, 0.2, 0.02, -0.2, QColor(rouge)), s.line(0.02, -0.2, 0, 0.2, QColor(rouge));  // between them, then back
-    QCoreApplication::processEvents();
-    const QImage écran = à_l_écran(&s);
-    EXPECT_EQ(std::tuple(écran == image(), count(écran, rouge), s.overlay().size()), std::tuple(true, 32, 3u));
+    const auto opaque = [](const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)) > 127; };  // at least half
+    // Transparent corner, the triangle, and the bar of the second one.
+    for (auto [p, taille, x, barre] : {std::tuple{pictures::playPicture().toImage(), QSize(24, 23), 22, false},
+                                       {pictures::goToEndPicture().toImage(), QSize(32, 23), 24, true}})
+        EXPECT_EQ(std::tuple(p.size(), opaque(p, 0, 0), opaque(p, 10, 11), opaque(p, x, 11)), std::tuple(taille, false, true, barre));
+    EXPECT_EQ(pictures::windowIcon().availableSizes().mid(0, 2), QList<QSize>({QSize(16, 16), QSize(32, 32)}));  // drawn at each size
+    const QImage icône = pictures::windowIcon().pixmap(32).toImage();  // five bars of 13, 10, 7, 5, 3 cells: edge, then fill
+    for (int i = 0; const int hauteur : {13, 10, 7, 5, 3}) {
+        const int x = 6 * i++ + 3, haut = 2 * (14 - hauteur);  // two pixels a cell
+        EXPECT_EQ(std::tuple(qAlpha(icône.pixel(x, haut - 1)), icône.pixel(x, haut), icône.pixel(x, haut + 1)),
+                  std::tuple(0, qRgb(10, 30, 110), qRgb(30, 90, 220))) << x;
+    }
+    const QImage c = pictures::pencilCursor().pixmap().toImage();  // pointing down left: the black lead, the yellow body
+    EXPECT_TRUE(qGray(c.pixel(3, 28)) < 60 && qRed(c.pixel(15, 16)) > 200 && qBlue(c.pixel(15, 16)) < 100);
+}
+// Any button, pressed and released, reported with its bits and its place in twips, and kept from the parent.
+TEST(PressButton, ReportsEveryButtonWithItsBits)
+{
+    PressButton b;
+    std::vector<std::vector<int>> log;  // {'d' or 'u', button, shift, x, y in twips[, shown pressed]}, 'c' for a click
+    QObject::connect(&b, &QPushButton::clicked, [&] { log.push_back({'c'}); });
+    b.onMouseDown = [&](int bt, int sh, float x, float y) { log.push_back({'d', bt, sh, int(x), int(y), b.isDown()}); };
+    b.onMouseUp = [&](int bt, int sh, float x, float y) { log.push_back({'u', bt, sh, int(x), int(y)}); };
+    for (auto [p, bouton, touches] : {std::tuple{QPoint(10, 5), Qt::LeftButton, Qt::KeyboardModifiers()}, {QPoint(2, 3), Qt::RightButton,
+                                      Qt::ShiftModifier}, {QPoint(4, 1), Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier}})
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(t, QPointF(p), QPointF(b.mapToGlobal(p)), bouton, t == QEvent::MouseButtonPress ? bouton : Qt::NoButton, touches);
+            EXPECT_TRUE(QApplication::sendEvent(&b, &e) && e.isAccepted());
+        }
+    EXPECT_EQ(log, (std::vector<std::vector<int>>{{'d', 1, 0, 150, 75, 1}, {'c'}, {'u', 1, 0, 150, 75}, {'d', 2, 1, 30, 45, 0},
+                                                  {'u', 2, 1, 30, 45}, {'d', 4, 6, 60, 15, 0}, {'u', 4, 6, 60, 15}}));
+}
+TEST(ClickComboBox, ClicksOncePerSelection)
+{
+    ClickComboBox c;
+    c.addItems({"un", "deux", "trois"});  // the first item becomes current
+    int clicks = 0;
+    c.onClick = [&] { ++clicks; };
+    c.setCurrentIndex(1), c.setCurrentIndex(1);  // by the program: a change, then none
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);  // on the closed list
+    QApplication::sendEvent(&c, &down);
+    EXPECT_EQ(std::pair(c.currentIndex(), clicks), std::pair(2, 2));
+    choisir(&c, 2), choisir(&c, 0);  // the current item again, then another one
+    EXPECT_EQ(std::pair(c.currentIndex(), clicks), std::pair(0, 4));
+    c.setCurrentIndex(1), choisir(&c, 1);  // the same item picked right after a change by the program
+    c.clear();  // no item left: no click
+    EXPECT_EQ(clicks, 6);
 }
