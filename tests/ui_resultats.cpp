@@ -1,6 +1,5 @@
-// Export (CSV, PNG, SVG, clipboard), safe writes that fail in French, signals saved and reopened, the sound (its ranks,
-// no device, the WAV export), and the "Mesures" window in French: its figures against direct sums for signals of the
-// list and after every kind of change.
+// Export (CSV, PNG, SVG, WAV, clipboard), safe writes that fail in French, signals saved and reopened, the sound's ranks
+// and no device, and the "Mesures" window in French: its figures against direct sums for list signals and after any change.
 #include "app/texte.h"
 #include "son/ecoute.h"
 #include "tests/outils_compacts.h"
@@ -215,7 +214,6 @@ TEST_F(Résultats, SaveAndReopenRestoresTheWindowBadDocumentsChangeNothing) {
         {avec("échelle", -2, true), "L'échelle de la mesure n'est pas un nombre positif."},
         {avec("liste", 12, true), "Le signal de la liste n'existe pas."},
     };
-    souris(f->Command2, QEvent::MouseButtonPress), souris(f->Command2, QEvent::MouseButtonRelease);
     choisir(f->Combo2, 4);
     choisir(f->Combo1, 9);
     taper(f->Amplit[2], "77");
@@ -269,7 +267,7 @@ TEST_F(Résultats, SoundWithoutADeviceItsRanksAndTheWavExport)
     EXPECT_EQ(std::tuple(écouter->isCheckable(), écouter->isEnabled(), écouter->isChecked(), f->écoute->en_marche(),
                          fr->minimum(), fr->maximum(), fr->value()), std::tuple(true, false, false, false, 55, 1760, 220));
     choisir(f->Combo2, 7);  // "Redressement double alternance": no fundamental
-    son::Harmoniques h = f->écoute->harmoniques();
+    const son::Harmoniques h = f->écoute->harmoniques();
     EXPECT_EQ(std::tuple(h.n, h.amplitude[1], h.amplitude[2]), std::tuple(50, 0.0, commun::composantes[2].amplitude));
     choisir(f->Combo2, 8);  // "Signal sinusoidal"
     QString erreur;
@@ -290,8 +288,7 @@ TEST_F(Résultats, SoundWithoutADeviceItsRanksAndTheWavExport)
     f->écoute->suivre();
     x.resize(2000);  // what the output plays
     f->écoute->générateur()->produire(x.data(), x.size());
-    h = f->écoute->harmoniques();
-    const double niveau = son::table(h, 220, 44100, 0.5)->niveau, w = 2 * π * 220 / 44100;
+    const double niveau = son::table(f->écoute->harmoniques(), 220, 44100, 0.5)->niveau, w = 2 * π * 220 / 44100;
     for (std::size_t i = 500; i < x.size(); i += 37)  // after the fade: ranks 1 and 3
         EXPECT_NEAR(x[i], niveau * (std::sin(w * i) + 0.5 * std::sin(3 * w * i)), 2e-4) << i;
     choisir(f->Combo1, 1);
