@@ -9,8 +9,8 @@
 #include <numbers>
 namespace {
 constexpr int fe = 44100;
-// The server lives in a temporary folder (its socket, its home) and goes with the test; it ends by itself if the
-// test dies, once no client is left.
+// The server lives in a temporary folder (its socket, its home) and goes with the test (QProcess kills it); it ends
+// by itself if the test dies, once no client is left.
 struct Serveur {
     QTemporaryDir dossier;
     QProcess serveur;
@@ -35,12 +35,6 @@ struct Serveur {
             if (QFileInfo::exists(socket()))
                 return true;
         return false;
-    }
-    ~Serveur()
-    {
-        serveur.terminate();
-        if (!serveur.waitForFinished(5000))
-            serveur.kill();
     }
 };
 // The amplitude of the sine at `f` Hz in `x`, through a Hann window.

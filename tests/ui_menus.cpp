@@ -2,9 +2,8 @@
 // client area's size and places below it; the guide, its pictures and links, and a word for every menu entry.
 #include "tests/outils_compacts.h"
 #include <QTest>
-namespace {
 using Menus = AvecFenêtre;
-QStringList entrées(const QWidget* m)
+static QStringList entrées(const QWidget* m)
 {
     QStringList r;
     for (const QAction* a : m->actions())
@@ -42,9 +41,9 @@ TEST_F(Menus, TheEntriesFromTheKeyboardAndTheGuidesContents)
     QCoreApplication::processEvents();
     QTest::keyClick(f->Amplit[2], Qt::Key_F1);
     ASSERT_NE(f->guide, nullptr);
-    EXPECT_EQ(std::tuple(f->guide->isVisible(), f->guide->isWindow(), f->guide->windowTitle(), f->isVisible()),
-              std::tuple(true, true, QString("Guide d'utilisation"), true));
-    EXPECT_TRUE(f->guide->toPlainText().startsWith("Guide d'utilisation de Sinuvia"));
+    const QString texte = f->guide->toPlainText();
+    EXPECT_EQ(std::tuple(f->guide->isVisible(), f->guide->isWindow(), f->guide->windowTitle(), f->isVisible(), texte.left(30)),
+              std::tuple(true, true, "Guide d'utilisation", true, "Guide d'utilisation de Sinuvia"));
     f->guide->close();
     f->action_guide->trigger();
     EXPECT_TRUE(f->guide->isVisible());
@@ -65,7 +64,6 @@ TEST_F(Menus, TheEntriesFromTheKeyboardAndTheGuidesContents)
     EXPECT_TRUE(images >= 2 && liens.size() >= 12) << images << " " << liens.size();
     for (const QString& lien : liens)
         EXPECT_TRUE(ancres.contains(lien)) << lien.toStdString();
-    const QString texte = f->guide->toPlainText();
     for (QAction* menu : f->barre_menus->actions())
         for (QAction* a : QList<QAction*>{menu} + menu->menu()->actions())
             EXPECT_TRUE(a->isSeparator() || texte.contains(QString(a->text()).remove('&'))) << a->text().toStdString();
@@ -76,4 +74,3 @@ TEST_F(Menus, TheEntriesFromTheKeyboardAndTheGuidesContents)
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(f->Amplit[3]->text(), "0");
 }
-}  // namespace

@@ -1,11 +1,13 @@
-// Export (CSV, PNG, SVG, clipboard), safe writes that fail in French, signals saved and reopened, and the "Mesures"
-// window in French: its figures against direct sums for signals of the list and after every kind of change.
+// Export (CSV, PNG, SVG, WAV, clipboard), safe writes that fail in French, signals saved and reopened, the sound's ranks
+// and no device, and the "Mesures" window in French: its figures against direct sums for list signals and after any change.
 #include "app/texte.h"
+#include "son/ecoute.h"
 #include "tests/outils_compacts.h"
 #include <QSvgRenderer>
 #include <QTest>
 #include <complex>
 #include <csignal>
+#include <sndfile.h>
 #include <sys/resource.h>
 #include <unistd.h>
 namespace {
@@ -212,7 +214,6 @@ TEST_F(Résultats, SaveAndReopenRestoresTheWindowBadDocumentsChangeNothing) {
         {avec("échelle", -2, true), "L'échelle de la mesure n'est pas un nombre positif."},
         {avec("liste", 12, true), "Le signal de la liste n'existe pas."},
     };
-    souris(f->Command2, QEvent::MouseButtonPress), souris(f->Command2, QEvent::MouseButtonRelease);
     choisir(f->Combo2, 4);
     choisir(f->Combo1, 9);
     taper(f->Amplit[2], "77");
@@ -252,6 +253,46 @@ TEST_F(Résultats, ShortcutsAndOpeningAsOneStep) {
     f->action_annuler->trigger();
     EXPECT_EQ(std::tuple(f->Amplit[3]->text(), f->Combo2->currentText(), f->action_rétablir->text()),
               std::tuple(carré, "Signal carré", "&Rétablir l'ouverture de « triangle.sinuvia »"));
+}
+// Without a device the checkable "É&couter" is disabled and says why; the panel's frequency: 55 to 1,760 Hz, 220 at first.
+// The sound follows the ranks in use (the count shown, the fundamental as 0 when its box reads 0, a typed rank); the export:
+// two seconds of "Signal sinusoidal" at half volume, 16-bit PCM mono at 44,100 Hz to the last sample; a folder refused in French.
+TEST_F(Résultats, SoundWithoutADeviceItsRanksAndTheWavExport)
+{
+    QAction* écouter = f->action_écouter;
+    f->écoute->régler_appareil(QAudioDevice());
+    EXPECT_TRUE(écouter->toolTip().startsWith("Aucune sortie audio") && f->menu_outils->toolTipsVisible());
+    écouter->trigger();
+    const QSpinBox* fr = f->écoute->fréquence;
+    EXPECT_EQ(std::tuple(écouter->isCheckable(), écouter->isEnabled(), écouter->isChecked(), f->écoute->en_marche(),
+                         fr->minimum(), fr->maximum(), fr->value()), std::tuple(true, false, false, false, 55, 1760, 220));
+    choisir(f->Combo2, 7);  // "Redressement double alternance": no fundamental
+    const son::Harmoniques h = f->écoute->harmoniques();
+    EXPECT_EQ(std::tuple(h.n, h.amplitude[1], h.amplitude[2]), std::tuple(50, 0.0, commun::composantes[2].amplitude));
+    choisir(f->Combo2, 8);  // "Signal sinusoidal"
+    QString erreur;
+    ASSERT_TRUE(f->écoute->exporter(chemin("la.wav"), erreur)) << erreur.toStdString();
+    SF_INFO info{};
+    SNDFILE* lu = sf_open(chemin("la.wav").toLocal8Bit().constData(), SFM_READ, &info);
+    ASSERT_NE(lu, nullptr);
+    std::vector<float> x(88200);
+    EXPECT_EQ(std::tuple(info.frames, info.channels, info.samplerate, info.format, sf_readf_float(lu, x.data(), 88200)),
+              std::tuple(sf_count_t{88200}, 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16, sf_count_t{88200}));
+    sf_close(lu);
+    for (std::size_t i = 0; i < x.size(); i += 7)
+        ASSERT_NEAR(x[i], 0.45 * std::sin(2 * π * 220 * i / 44100), 3e-4) << i;
+    EXPECT_FALSE(f->écoute->exporter(dossier.path(), erreur));
+    EXPECT_TRUE(erreur.startsWith("Impossible d'écrire « " + dossier.path())) << erreur.toStdString();
+    f->écoute->préparer(44100);
+    taper(f->Amplit[3], "50");
+    f->écoute->suivre();
+    x.resize(2000);  // what the output plays
+    f->écoute->générateur()->produire(x.data(), x.size());
+    const double niveau = son::table(f->écoute->harmoniques(), 220, 44100, 0.5)->niveau, w = 2 * π * 220 / 44100;
+    for (std::size_t i = 500; i < x.size(); i += 37)  // after the fade: ranks 1 and 3
+        EXPECT_NEAR(x[i], niveau * (std::sin(w * i) + 0.5 * std::sin(3 * w * i)), 2e-4) << i;
+    choisir(f->Combo1, 1);
+    EXPECT_EQ(f->écoute->harmoniques().n, 2);
 }
 // Opened from "&Outils", beside the main window; for signals of the list, figures of the ranks and of the stored
 // period as computed here; a pure sine's exact figures; "—" for a fundamental whose box reads 0.
