@@ -62,19 +62,19 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
     }
     EXPECT_EQ(f->historique->count(), 10);  // the first choice too
 }
-// Typing is one step per box, whatever its keys; a hundred steps and more are kept; with nothing done, nothing to undo.
+// Typing is one step per box of ranks 0 to 50, whatever its keys; a hundred steps and more are kept; with nothing done, nothing to undo.
 TEST_F(Historique, TypingIsOneStepPerBoxAndAHundredStepsAreKept)
 {
     EXPECT_EQ(std::pair(f->action_annuler->isEnabled(), f->action_rétablir->isEnabled()), std::pair(false, false));
     for (int i = 0; i < 120; ++i) {
-        QLineEdit* boîte = i % 2 ? f->déphas[1 + i % 50] : f->Amplit[1 + i % 50];
+        QLineEdit* boîte = i % 2 ? f->déphas[i % 51] : f->Amplit[i % 51];
         boîte->setFocus(), taper(boîte, QString::number(i + 1));
         QFocusEvent sortie(QEvent::FocusOut);
         QCoreApplication::sendEvent(boîte, &sortie);
     }
     EXPECT_GE(f->historique->count(), 100);
     for (int i = 119; i >= 120 - f->historique->count(); --i) {
-        EXPECT_EQ(f->action_annuler->text(), "&Annuler la saisie du rang " + QString::number(1 + i % 50));
+        EXPECT_EQ(f->action_annuler->text(), "&Annuler la saisie du rang " + QString::number(i % 51));
         f->action_annuler->trigger();
     }
     EXPECT_EQ(rangs_affichés(*f).size(), 10u);  // the 20 oldest typed boxes beyond the history's reach stay (10 ranks)
