@@ -120,7 +120,8 @@ TEST_F(Mesures, SoundFiles)
                      .sections = 0, .seekable = 0};
         SNDFILE* s = sf_open(chemin.c_str(), SFM_WRITE, &info);
         ASSERT_NE(s, nullptr);
-        sf_writef_double(s, trames.data(), 1000), sf_close(s);
+        sf_writef_double(s, trames.data(), 1000);
+        sf_close(s);
         Colonnes c;
         Trace t;
         EXPECT_TRUE(son::est_un_son(chemin));

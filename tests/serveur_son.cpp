@@ -121,8 +121,10 @@ TEST(ServeurSon, ASquareIsHeardInTuneWithoutAGapDuringADragThenStops)
     QStringList messages;
     QTimer fermeture;
     QObject::connect(&fermeture, &QTimer::timeout, [&] {
-        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            messages << m->text(), m->accept();
+        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << m->text();
+            m->accept();
+        }
     });
     fermeture.start(20);
     s.serveur.kill();

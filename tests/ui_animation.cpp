@@ -102,13 +102,15 @@ TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
         composantes({{0, {a == 1e308 ? a : 0.0, 0}}, {1, {a, 0.4}}, {2, {a, 1.3}}});
         commun::periode[7] = a;
         f->Command4_Click();
-        f->Command3_MouseDown(2, 1, 0, 0, 0), QCoreApplication::processEvents();  // red, across: some on screen
+        f->Command3_MouseDown(2, 1, 0, 0, 0);  // red, across: some on screen
+        QCoreApplication::processEvents();
         EXPECT_EQ(std::pair(de_couleur(courbes(), rouge).size(), pixels(f->Picture2, rouge) > 0), std::pair(1024ul, true));
         f->Command3_MouseDown(0, 1, 0, 0, 0), QCoreApplication::processEvents();
         EXPECT_EQ(std::pair(courbes().size(), pixels(f->Picture2, magenta) > 0), std::pair(1024ul + 4091ul + 1ul, true));
         for (const Prim& p : std::array{courbes(), diagramme()} | std::views::join)
             ASSERT_FALSE(std::isnan(p.x1) || std::isnan(p.y1) || std::isnan(p.x2) || std::isnan(p.y2));
-        appuyer(), QCoreApplication::processEvents();
+        appuyer();
+        QCoreApplication::processEvents();
         EXPECT_EQ(std::pair(f->position, f->angle1 > Form1::limite_animation), std::pair(0, true));
         for (Surface* s : {f->Picture1, f->Picture2})
             EXPECT_TRUE(pixels(s, jaune) > 0 && pixels(s, s->backColor().rgb()) > s->width() * s->height() / 2);
@@ -191,7 +193,9 @@ TEST_F(Trace, PressAndReleaseWithAndWithoutGlobalUpdate) {
 TEST_F(Trace, ColoursOnScreen) {
     commun::periode.fill(0.7);
     const auto rouge_vif = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; };  // text too, however smoothed
-    f->Amplit[1]->setText("50"), f->Amplit[3]->setText("30"), f->déphas[3]->setText("60");
+    f->Amplit[1]->setText("50");
+    f->Amplit[3]->setText("30");
+    f->déphas[3]->setText("60");
     for (bool tenu : {true, false}) {
         souris(f->Command3[3], tenu ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease);
         QCoreApplication::processEvents();

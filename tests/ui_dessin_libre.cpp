@@ -79,7 +79,8 @@ TEST_F(Glissement, StripsFollowThePointerSnappedLimitedAndRoundedToEvenTheRanksT
         }
         QCoreApplication::processEvents();
         EXPECT_TRUE(trace >= (bande == f->bar[0] ? 1u : 1024u) && pixels(f->Picture2, rouge) > 0) << trace;  // the DC's is level
-        glisser(bande, QEvent::MouseButtonRelease, positions.back().first), QCoreApplication::processEvents();
+        glisser(bande, QEvent::MouseButtonRelease, positions.back().first);
+        QCoreApplication::processEvents();
         EXPECT_EQ(std::tuple(f->glissement, rouges(), pixels(f->Picture2, rouge)), std::tuple(0, 0u, 0));
     }
     // Stored by the boxes' change handlers, the bar shown up to the top; typing after a drag draws no trace.
@@ -93,11 +94,13 @@ TEST_F(Glissement, StripsFollowThePointerSnappedLimitedAndRoundedToEvenTheRanksT
     glisser(f->bar[2], QEvent::MouseMove, 80, Qt::NoButton, Qt::RightButton);
     glisser(f->bar[2], QEvent::MouseMove, 80, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
     glisser(f->bar[2], QEvent::MouseButtonRelease, 80, Qt::RightButton);
-    f->Label3->setText("x"), glisser(f->bar[2], QEvent::MouseMove, 10, Qt::NoButton, Qt::NoButton);
+    f->Label3->setText("x");
+    glisser(f->bar[2], QEvent::MouseMove, 10, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(std::tuple(f->Amplit[2]->text(), f->glissement, f->Label3->text()),
               std::tuple(QString("70"), int16_t{0}, QString("Action sur l'amplitude du rang 2.")));
     // Held level with the bar's top (67), the pointer leaves a typed fraction.
-    f->Amplit[4]->setText("33.4"), glisser(f->bar[4], QEvent::MouseButtonPress, 67);
+    f->Amplit[4]->setText("33.4");
+    glisser(f->bar[4], QEvent::MouseButtonPress, 67);
     glisser(f->bar[4], QEvent::MouseMove, 66.6);
     EXPECT_EQ(f->Amplit[4]->text(), "33.4");
     glisser(f->bar[4], QEvent::MouseMove, 66.4);

@@ -217,7 +217,9 @@ TEST_F(Fenetre, TabTheWheelTheKeysOnAFocusedStripAndSpaceOnAPressButton)
         {f->bar_deg[3], f->déphas[3], "5", Qt::Key_Tab, "5"},     {f->bar_deg[3], f->déphas[3], "90", Qt::Key_Up, "91"},
     };
     for (const auto& [bande, boîte, avant, touche, après] : cas) {
-        boîte->setText(avant), bande->setFocus(), QTest::keyClick(bande, touche);
+        boîte->setText(avant);
+        bande->setFocus();
+        QTest::keyClick(bande, touche);
         EXPECT_EQ(boîte->text(), après) << boîte->objectName().toStdString() << " " << avant.toStdString() << " " << touche;
     }
     const QPoint p(f->bar[4]->width() / 2, qRound(f->bar[4]->toPixels(0, 70).y()));  // a click gives a strip the focus
@@ -229,7 +231,8 @@ TEST_F(Fenetre, TabTheWheelTheKeysOnAFocusedStripAndSpaceOnAPressButton)
     EXPECT_EQ(f->action_annuler->text(), "&Annuler le glissement du rang 3");
     f->action_annuler->trigger();
     EXPECT_EQ(f->déphas[3]->text(), "91");
-    f->Command3[3]->setFocus(), QTest::keyPress(f->Command3[3], Qt::Key_Space);
+    f->Command3[3]->setFocus();
+    QTest::keyPress(f->Command3[3], Qt::Key_Space);
     EXPECT_EQ(de_couleur(courbes(), rouge).size(), 1024u);
     QTest::keyRelease(f->Command3[3], Qt::Key_Space);
     EXPECT_EQ(de_couleur(courbes(), rouge).size(), 0u);
@@ -240,6 +243,7 @@ TEST_F(Fenetre, TabTheWheelTheKeysOnAFocusedStripAndSpaceOnAPressButton)
         en_pause = f->relâché == 1;
         f->close();
     });
-    f->Command1->setFocus(), QTest::keyPress(f->Command1, Qt::Key_Space);  // returns when the window closes
+    f->Command1->setFocus();  // returns when the window closes
+    QTest::keyPress(f->Command1, Qt::Key_Space);
     EXPECT_EQ(std::pair(en_pause, traînée().size() >= 50), std::pair(true, true));
 }

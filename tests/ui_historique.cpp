@@ -14,17 +14,20 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
                           commun::origine.fichier);
     };
     const auto touches = [&](Qt::Key touche, Qt::KeyboardModifiers m) {  // on the window, active again after a popup
-        f->activateWindow(), QCoreApplication::processEvents();
+        f->activateWindow();
+        QCoreApplication::processEvents();
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f.get(), touche, m);
     };
     choisir(f->Combo2, 2);
     QTemporaryDir dossier;  // a measured triangle, three periods of four samples
     QFile mesure(dossier.filePath("m.txt"));
-    mesure.open(QIODevice::WriteOnly | QIODevice::Unbuffered), mesure.write("1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
+    mesure.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    mesure.write("1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
     const std::pair<QString, std::function<void()>> étapes[] = {
         {"la saisie du rang 3", [&] { f->Amplit[3]->setFocus(), taper(f->Amplit[3], "12.5"); }},
         {"le glissement du rang 5", [&] {
-             glisser(f->bar[5], QEvent::MouseButtonPress, 30), glisser(f->bar[5], QEvent::MouseMove, 60);
+             glisser(f->bar[5], QEvent::MouseButtonPress, 30);
+             glisser(f->bar[5], QEvent::MouseMove, 60);
              glisser(f->bar[5], QEvent::MouseButtonRelease, 60);
          }},
         {"le glissement du rang 7", [&] {
@@ -68,7 +71,8 @@ TEST_F(Historique, TypingIsOneStepPerBoxAndAHundredStepsAreKept)
     EXPECT_EQ(std::pair(f->action_annuler->isEnabled(), f->action_rétablir->isEnabled()), std::pair(false, false));
     for (int i = 0; i < 120; ++i) {
         QLineEdit* boîte = i % 2 ? f->déphas[i % 51] : f->Amplit[i % 51];
-        boîte->setFocus(), taper(boîte, QString::number(i + 1));
+        boîte->setFocus();
+        taper(boîte, QString::number(i + 1));
         QFocusEvent sortie(QEvent::FocusOut);
         QCoreApplication::sendEvent(boîte, &sortie);
     }

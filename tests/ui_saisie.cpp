@@ -60,7 +60,8 @@ TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgainAndTheLocalesSeparatorBecomesA
     QObject::connect(f->déphas[7], &QLineEdit::textChanged, [&](const QString& t) { vus << t; });
     for (auto [n, a] : {std::pair{7, "4.29"}, {1, "30"}, {50, "0.6"}, {7, "4.29"}}) {
         const int m = std::min(n + 1, 50);
-        f->Amplit[n]->setText("1"), f->Amplit[m]->setText("9");  // edits that the analysis undoes
+        f->Amplit[n]->setText("1");  // edits that the analysis undoes
+        f->Amplit[m]->setText("9");
         choisir(f->Combo1, n - 1);
         EXPECT_EQ(std::tuple(f->Amplit[0]->text(), f->Amplit[n]->text(), f->déphas[n]->text(), f->Amplit[m]->text(), f->déphas[m]->text()),
                   std::tuple("-0.25", a, "-22.5", n < 50 ? "0" : a, n < 50 ? "0" : "-22.5")) << n;
@@ -169,11 +170,13 @@ TEST_F(Saisie, HostileTextsAnEditOnScreenAndStripsAtTheirEnds) {
               std::tuple(QColor(128, 128, 255), f->palette().color(QPalette::Button), f->palette().color(QPalette::Button)));
     f->Amplit[3]->setText("-30");
     const double bas = f->bar[3]->scaleHeight();
-    glisser(f->bar[3], QEvent::MouseButtonPress, bas - 0.2), glisser(f->bar[3], QEvent::MouseButtonRelease, bas - 0.2);
+    glisser(f->bar[3], QEvent::MouseButtonPress, bas - 0.2);
+    glisser(f->bar[3], QEvent::MouseButtonRelease, bas - 0.2);
     EXPECT_EQ(std::tuple(f->Amplit[3]->text(), commun::composantes[3].amplitude), std::tuple("0", 0.0));
     const QRect client = f->bar[5]->clientRect();
     for (const char* énorme : {"1e10", "1e30", "1e300"}) {
-        f->Amplit[5]->setText(énorme), QCoreApplication::processEvents();
+        f->Amplit[5]->setText(énorme);
+        QCoreApplication::processEvents();
         EXPECT_EQ(std::pair(f->bleu[5]->geometry(), pixels(f->bar[5], bleu_clair)),
                   std::pair(client, client.width() * client.height())) << énorme;
     }

@@ -20,7 +20,8 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
     Surface fresh;  // no scale yet: twips, 15 per pixel, following the size
     fresh.resize(104, 54);
     EXPECT_EQ(fresh.toPixels(150, 45), QPointF(12, 5));
-    fresh.setScaleTop(1), fresh.resize(404, 204);  // set piece by piece: the twips extent stays, stretched
+    fresh.setScaleTop(1);  // set piece by piece: the twips extent stays, stretched
+    fresh.resize(404, 204);
     EXPECT_EQ(fresh.toPixels(750, 376), QPointF(202, 102));
     auto où = [&] { return QPointF(s.currentX(), s.currentY()); };
     s.line(0.1, 0.2, 0.3, 0.4, QColor(rouge));
@@ -32,8 +33,13 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
               std::tuple(noir, 0.3, 0.4, QPointF(-0.5, -0.6), QPointF(-0.3, -0.4), QPointF(0, 0)));
     s.setScale(0, 0, 100, 100);  // 2 pixels per unit across, 1 down
     auto *rect = new Shape(Shape::Kind::Rectangle, &s), *mark = new Shape(Shape::Kind::VerticalLine, &s);
-    rect->setUserLeft(10), rect->setUserTop(20), rect->setUserWidth(30), rect->setUserHeight(40);
-    rect->setColor(QColor(bleu)), mark->setUserLeft(75.25), mark->setColor(QColor(rouge));
+    rect->setUserLeft(10);
+    rect->setUserTop(20);
+    rect->setUserWidth(30);
+    rect->setUserHeight(40);
+    rect->setColor(QColor(bleu));
+    mark->setUserLeft(75.25);
+    mark->setColor(QColor(rouge));
     s.line(0, 30, 100, 30, QColor(jaune));
     const QImage img = image();  // the shapes over the line
     EXPECT_EQ(std::tuple(rect->geometry(), mark->geometry(), img.pixel(50, 32), count(img, rouge)),
@@ -41,7 +47,8 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
     s.setScale(0, 100, 200, -100);  // follows a new scale, y upward
     EXPECT_EQ(std::pair(rect->geometry(), mark->geometry()), std::pair(QRect(12, 42, 30, 40), QRect(77, 2, 1, 100)));
     for (float v : {std::numeric_limits<float>::infinity(), -1e30f, float(nan_)}) {  // inside the client area or gone
-        rect->setUserWidth(v), mark->setUserLeft(v);
+        rect->setUserWidth(v);
+        mark->setUserLeft(v);
         EXPECT_TRUE((s.clientRect().contains(rect->geometry()) || rect->geometry().isEmpty()) && mark->geometry().isEmpty()) << v;
     }
 }
@@ -51,7 +58,8 @@ TEST_F(SurfaceTest, ScaleCurrentPointAndShapesInUserUnits)
 TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeldAndEveryLineReachesTheScreen)
 {
     (new Shape(Shape::Kind::VerticalLine, &s))->setUserLeft(-1);  // at the surface's (2, 2): lets the mouse through
-    window.resize(400, 300), window.show();
+    window.resize(400, 300);
+    window.show();
     std::vector<QString> log;
     auto note = [&log](char k) {
         return [&log, k](int b, int sh, float x, float y) { log.push_back(QString::asprintf("%c %d %d %.2f %.2f", k, b, sh, x, y)); };
@@ -63,8 +71,10 @@ TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeldAndEveryLineReache
     souris_en(&s, QEvent::MouseMove, {-48, 200});  // released: no longer ours
     EXPECT_EQ(log, (std::vector<QString>{"d 2 0 -1.00 1.00", "m 6 0 -1.50 -2.96", "u 2 0 -1.50 -2.96"}));
     QCoreApplication::processEvents();
-    s.line(-0.95, 0.95, -0.9, 0.9, QColor(rouge)), s.line(0.9, -0.9, 0.95, -0.95, QColor(rouge));
-    s.line(0, 0.2, 0.02, -0.2, QColor(rouge)), s.line(0.02, -0.2, 0, 0.2, QColor(rouge));  // between them, then back
+    s.line(-0.95, 0.95, -0.9, 0.9, QColor(rouge));
+    s.line(0.9, -0.9, 0.95, -0.95, QColor(rouge));
+    s.line(0, 0.2, 0.02, -0.2, QColor(rouge));  // between them, then back
+    s.line(0.02, -0.2, 0, 0.2, QColor(rouge));
     QCoreApplication::processEvents();
     const QImage écran = à_l_écran(&s);
     EXPECT_EQ(std::tuple(écran == image(), count(écran, rouge), s.overlay().size()), std::tuple(true, 32, 3u));
@@ -72,18 +82,25 @@ TEST_F(SurfaceTest, MouseInUserUnitsCapturedWhileAButtonIsHeldAndEveryLineReache
 TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
 {
     for (double v : {inf, -inf, nan_}) {  // non-finite primitives paint nothing, nor a lineTo from such a point
-        s.line(v, 0, 0.5, 0.5, QColor(rouge)), s.line(0.5, 0.5, 0.2, v, QColor(rouge)), s.pset(v, v, QColor(rouge));
-        s.lineTo(0, 0, QColor(rouge)), s.box(v, 0, 0.5, 0.5, QColor(rouge));
+        s.line(v, 0, 0.5, 0.5, QColor(rouge));
+        s.line(0.5, 0.5, 0.2, v, QColor(rouge));
+        s.pset(v, v, QColor(rouge));
+        s.lineTo(0, 0, QColor(rouge));
+        s.box(v, 0, 0.5, 0.5, QColor(rouge));
     }
     s.pset(1e300, 1e300, QColor(rouge));  // huge ones are clipped, not lost: edge to edge
-    s.line(-1e300, 0, 1e300, 0, QColor(jaune)), s.line(0, 1e300, 0, -1e300, QColor(jaune));
+    s.line(-1e300, 0, 1e300, 0, QColor(jaune));
+    s.line(0, 1e300, 0, -1e300, QColor(jaune));
     s.line(-1e308, -0.5, 1.7e308, -0.5, QColor(bleu));  // beyond what pixels can hold
     const QImage img = image();
     s.box(-1e308, 1e300, 1e308, -1e308, QColor(bleu));  // then a box over it all
     EXPECT_EQ(std::tuple(count(img, rouge), count(img, jaune), count(img, bleu), count(image(), bleu)),
               std::tuple(0, 298, 200, clientArea));
     // Degenerate and extreme scales, with the same drawing: nothing but whole colours.
-    s.cls(), s.line(-1e300, 0, 1e300, 0, QColor(jaune)), s.line(0, 0, 1, 1), s.pset(1e-300, -1e-300);
+    s.cls();
+    s.line(-1e300, 0, 1e300, 0, QColor(jaune));
+    s.line(0, 0, 1, 1);
+    s.pset(1e-300, -1e-300);
     const float fmax = std::numeric_limits<float>::max();
     const float scales[][4] = {{0, 0, 0, 0}, {0, 0, float(1e-300), float(-1e-300)},
                                {0, 0, std::numeric_limits<float>::denorm_min(), 1e-38f},

@@ -9,11 +9,15 @@ TEST(Echelle2, TraitsDUnPixelLogiqueSoitDeuxPixelsDePeripheriqueEtNets)
     Surface s;  // 200 x 100 client pixels at (2, 2), from (-1, 1) to (1, -1)
     const auto peinte = [&s](qreal ratio) {  // at a device pixel ratio, as on a screen of that ratio
         QImage img(s.size() * ratio, QImage::Format_RGB32);
-        img.setDevicePixelRatio(ratio), img.fill(Qt::white), s.render(&img);
+        img.setDevicePixelRatio(ratio);
+        img.fill(Qt::white);
+        s.render(&img);
         return img;
     };
-    s.resize(204, 104), s.setScale(-1, 1, 2, -2);
-    s.setBackColor(QColor(fond)), s.setAutoRedraw(true);
+    s.resize(204, 104);
+    s.setScale(-1, 1, 2, -2);
+    s.setBackColor(QColor(fond));
+    s.setAutoRedraw(true);
     s.box(-0.5, 0.5, 0.5, -0.4, QColor(bleu));
     s.line(-1, 0, 1, 0, QColor(jaune));  // row 52
     s.setAutoRedraw(false);
