@@ -41,12 +41,13 @@ inline std::vector<QRgb> colonne_à_l_écran(Surface* s, double x)
         c.push_back(img.pixel(px, r) | 0xFF000000);
     return c;
 }
-// The main window shown, with no component and no stored period.
+// The main window shown, with no component, no stored period and no measurement behind it.
 struct AvecFenêtre : ::testing::Test {
     void SetUp() override
     {
         commun::composantes.fill({});
         commun::periode.fill(0.0);
+        commun::origine = {};
         f = std::make_unique<Form1>();
         f->show();
     }

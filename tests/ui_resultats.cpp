@@ -12,8 +12,6 @@
 #include <unistd.h>
 namespace {
 struct Résultats : AvecFenêtre {
-    void SetUp() override { AvecFenêtre::SetUp(), commun::origine = {}; }
-    void TearDown() override { QLocale::setDefault(QLocale::c()), commun::origine = {}; }
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
     // What a saved signal holds, as the window shows it.
     auto état() const
