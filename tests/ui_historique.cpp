@@ -57,6 +57,7 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
         ASSERT_EQ(std::pair(après != avant, f->action_annuler->text()), std::pair(true, "&Annuler " + nom));
         touches(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(vue(), avant);
+        EXPECT_EQ(de_couleur(courbes(), noir).size(), 1024u);  // the waveform drawn again
         EXPECT_EQ(std::pair(f->action_rétablir->text(), f->action_rétablir->isEnabled()), std::pair("&Rétablir " + nom, true));
         dans_la_fenêtre_modale<Form2>([&](Form2* d) { ADD_FAILURE() << "the import dialog opened again", d->Command2->click(); });
         const bool y = n++ % 2;
