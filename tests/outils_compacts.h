@@ -79,6 +79,20 @@ inline void quand(std::function<bool()> condition, std::function<void()> action)
     });
     t->start(0);
 }
+// Runs `action`, closing with OK the message box it shows, which must have that one button; returns the box's title and
+// text, "|"-joined ("" when none).
+inline QString message(const std::function<void()>& action)
+{
+    auto vu = std::make_shared<QString>();
+    dans_la_fenêtre_modale<QMessageBox>([vu](QMessageBox* b) {
+        *vu = b->windowTitle() + '|' + b->text();
+        EXPECT_EQ(b->buttons(), QList{b->button(QMessageBox::Ok)}) << vu->toStdString();
+        b->accept();
+    });
+    action();
+    QCoreApplication::processEvents();
+    return *vu;
+}
 inline constexpr double un_pas = Form1::deux_pi / 4096;  // one sample of the period
 // Exactly these lines, all of colour c but the one at index rouge_en, red.
 inline void segments(const std::vector<Prim>& couche, const std::vector<Segment>& attendu, QRgb c, int rouge_en = -1)

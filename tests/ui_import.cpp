@@ -17,14 +17,11 @@ struct Liste : AvecFenêtre {
         choisir(f->Combo2, 1);
         EXPECT_TRUE(montré);
     }
-    // Answers the next message box, keeping its title and text in `message`.
-    void répondre() { dans_la_fenêtre_modale<QMessageBox>([this](auto* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); }); }
     void choisir_colonne(Form2* d, const QString& fichier, const QString& c)
     {
         d->ouvrir_dossier(dossier.path()), cliquer(d->File1, fichier), cliquer(d->List1, c);
     }
     QTemporaryDir dossier;
-    QString message;
 };
 // The dialog closed in any way keeps the square's ranks and clears the period. Its lists in order; interpolated and
 // decimated imports; shown again as it was left; a drive or folder change forgets the columns; unreadable files keep
@@ -84,14 +81,14 @@ TEST_F(Liste, DialogClosedColumnsImportedAndUnreadableFiles)
                       std::tuple(std::tuple(QString(), QStringList(), false), true, true));
         }
         d->ouvrir_dossier(dossier.path()), QFile::remove(chemin("b.txt"));  // removed after being listed
-        répondre(), cliquer(d->File1, "b.txt");
-        EXPECT_EQ(message, "Importer un fichier Psim|Impossible d'ouvrir le fichier « " + chemin("b.txt") + " ».");
+        EXPECT_EQ(message([&] { cliquer(d->File1, "b.txt"); }),
+                  "Importer un fichier Psim|Impossible d'ouvrir le fichier « " + chemin("b.txt") + " ».");
         EXPECT_EQ(état(d), std::tuple(chemin("b.txt"), QStringList(), false));
         choisir_colonne(d, "Rampe.txt", "Vo"), QFile::remove(chemin("Rampe.txt"));  // removed before "OK", then without data lines
         for (const char* attendu : {"Impossible d'ouvrir le fichier", "ne contient aucune ligne de données"}) {
-            répondre(), d->Command1->click();
-            EXPECT_TRUE(message.contains(attendu) && message.contains("Rien n'a été importé.") && d->isVisible()
-                        && commun::periode_vide()) << attendu;
+            const QString vu = message([&] { d->Command1->click(); });
+            EXPECT_TRUE(vu.startsWith("Importer un fichier Psim|") && vu.contains(attendu) && vu.contains("Rien n'a été importé.")
+                        && d->isVisible() && commun::periode_vide()) << attendu;
             écrire("Rampe.txt", "  Time Vo Iin\n");
         }
     });

@@ -118,13 +118,12 @@ TEST_F(OuvrirMesures, DialogDrivenThroughItsControls)
 // Bad files: a message, no dialog, the window unchanged; a file with no time asks for the interval; few points, fewer ranks.
 TEST_F(OuvrirMesures, BadFilesAndFewPoints)
 {
-    QString message;
+    QString vu;
     for (const QString nom : {"vide.csv", "absent.csv", "."}) {
-        dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* b) { message = b->windowTitle() + '|' + b->text(), b->accept(); });
-        EXPECT_FALSE(ouvrir(nom, [](ChoixPeriode*) {}));
-        EXPECT_EQ(std::tuple(montré, message.startsWith("Ouvrir des mesures|"), rangs_affichés(*f) == avant), std::tuple(false, true, true)) << nom.toStdString();
+        vu = message([&] { EXPECT_FALSE(ouvrir(nom, [](ChoixPeriode*) {})); });
+        EXPECT_EQ(std::tuple(montré, vu.startsWith("Ouvrir des mesures|"), rangs_affichés(*f) == avant), std::tuple(false, true, true)) << nom.toStdString();
     }
-    EXPECT_TRUE(message.contains("Impossible d'ouvrir"));
+    EXPECT_TRUE(vu.contains("Impossible d'ouvrir"));
     EXPECT_TRUE(ouvrir("court.txt", [&](ChoixPeriode* d) {
         // No time: an interval of 1 ms is proposed, then typed as 2 ms; a period of 4 points supports one rank.
         EXPECT_EQ(std::tuple(d->Pas->isEnabled(), d->Pas->text(), d->Période->text()), std::tuple(true, QString("1"), QString("4")));

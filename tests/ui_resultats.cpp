@@ -21,15 +21,6 @@ struct Résultats : AvecFenêtre {
             t << f->Amplit[k]->text() << f->déphas[k]->text() << f->Label4[k]->text();
         return std::tuple(t, f->Combo1->currentText(), f->Combo2->currentText(), commun::origine, commun::periode);
     }
-    // Runs `action`, answering the message box it shows; returns the box's text ("" when none).
-    template <class F> QString message(F action)
-    {
-        auto texte = std::make_shared<QString>();
-        dans_la_fenêtre_modale<QMessageBox>([texte](QMessageBox* b) { *texte = b->text(), b->accept(); });
-        action();
-        QCoreApplication::processEvents();
-        return *texte;
-    }
     QTemporaryDir dossier;
 };
 QByteArray contenu(const QString& chemin)
@@ -142,7 +133,7 @@ TEST_F(Résultats, PictureAsPngSvgAndOnTheClipboard) {
     QGuiApplication::clipboard()->clear();
     f->action_CopierImage->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), 2 * taille);
-    EXPECT_EQ(message([&] { f->exporter_image(chemin("image.bmp")); }), "Le nom de l'image doit finir par .png ou .svg.");
+    EXPECT_EQ(message([&] { f->exporter_image(chemin("image.bmp")); }), "Sinuvia|Le nom de l'image doit finir par .png ou .svg.");
     EXPECT_FALSE(QFile::exists(chemin("image.bmp")));
 }
 // An unwritable folder, a folder's name, a full disk: a French message, the existing file whole, no temporary file beside it.
@@ -151,10 +142,10 @@ TEST_F(Résultats, FailedWritesLeaveTheExistingFile) {
     if (geteuid() && QDir(dossier.path()).mkdir("ro"))
         QFile::setPermissions(lecture_seule, QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_EQ(message([&] { EXPECT_FALSE(f->exporter_harmoniques(lecture_seule + "/h.csv")); }),
-              "Impossible d'enregistrer « " + lecture_seule + "/h.csv » : le dossier « " + lecture_seule +
+              "Sinuvia|Impossible d'enregistrer « " + lecture_seule + "/h.csv » : le dossier « " + lecture_seule +
                   " » n'est pas accessible en écriture.");
     EXPECT_EQ(message([&] { EXPECT_FALSE(f->enregistrer_signal(dossier.path())); }),
-              "Impossible d'enregistrer « " + dossier.path() + " » : ce nom est celui d'un dossier.");
+              "Sinuvia|Impossible d'enregistrer « " + dossier.path() + " » : ce nom est celui d'un dossier.");
     // The disk full after a few bytes (a file size limit): the old file stays as it was.
     QFile ancien(chemin("h.csv"));
     ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6 && ancien.flush());
@@ -166,7 +157,7 @@ TEST_F(Résultats, FailedWritesLeaveTheExistingFile) {
     const QString texte = message([&] { EXPECT_FALSE(f->exporter_harmoniques(chemin("h.csv"))); });
     setrlimit(RLIMIT_FSIZE, &avant);
     std::signal(SIGXFSZ, gestionnaire);
-    EXPECT_EQ(texte, "Impossible d'enregistrer « " + chemin("h.csv") +
+    EXPECT_EQ(texte, "Sinuvia|Impossible d'enregistrer « " + chemin("h.csv") +
                          " » : l'écriture a échoué (disque plein ?). Le fichier existant n'a pas été modifié.");
     EXPECT_EQ(std::pair(contenu(chemin("h.csv")), QDir(dossier.path()).entryList(QDir::Files)), std::pair(QByteArray("ancien"), QStringList{"h.csv"}));
 }
@@ -221,11 +212,11 @@ TEST_F(Résultats, SaveAndReopenRestoresTheWindowBadDocumentsChangeNothing) {
         QFile fichier(chemin("mauvais.sinuvia"));
         ASSERT_TRUE(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(octets) == octets.size() && fichier.flush());
         EXPECT_EQ(message([&] { EXPECT_FALSE(f->ouvrir_signal(chemin("mauvais.sinuvia"))); }),
-                  "Impossible d'ouvrir « " + chemin("mauvais.sinuvia") + " » : " + raison);
+                  "Sinuvia|Impossible d'ouvrir « " + chemin("mauvais.sinuvia") + " » : " + raison);
         EXPECT_TRUE(état() == avant) << raison.toStdString();
     }
     EXPECT_EQ(message([&] { f->ouvrir_signal(chemin("absent.sinuvia")); }),
-              "Impossible d'ouvrir « " + chemin("absent.sinuvia") + " » : le fichier est illisible ou n'existe pas.");
+              "Sinuvia|Impossible d'ouvrir « " + chemin("absent.sinuvia") + " » : le fichier est illisible ou n'existe pas.");
     EXPECT_EQ(message([&] { EXPECT_TRUE(f->ouvrir_signal(chemin("s.sinuvia"))); }), "");
     EXPECT_EQ(état(), enregistré);
     QCoreApplication::processEvents();

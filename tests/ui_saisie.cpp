@@ -80,14 +80,9 @@ TEST_F(Saisie, RankCountAnalysesAStoredPeriodAgainAndTheLocalesSeparatorBecomesA
 TEST(Transformation, ErrorBox) {
     for (int n : {0, 1, 3, 4095, -4096}) {
         std::vector<double> entrée(4096, 1.0), sortie(4096, 9.0);
-        QString vu;
-        dans_la_fenêtre_modale<QMessageBox>([&](QMessageBox* boîte) {
-            vu = boîte->windowTitle() + " | " + boîte->text() + " | " + QString::number(boîte->buttons().size());
-            boîte->accept();
-        });
-        EXPECT_FALSE(transformer(nullptr, n, entrée, entrée, sortie, sortie, false));
-        EXPECT_EQ(std::pair(vu, sortie), std::pair(QString("Error! | Error in procedure Fourier:\r\n NumSamples is %1, which is "
-                                                           "not a positive integer power of two. | 1").arg(n),
+        const QString vu = message([&] { EXPECT_FALSE(transformer(nullptr, n, entrée, entrée, sortie, sortie, false)); });
+        EXPECT_EQ(std::pair(vu, sortie), std::pair(QString("Error!|Error in procedure Fourier:\r\n NumSamples is %1, which is "
+                                                           "not a positive integer power of two.").arg(n),
                                                    std::vector<double>(4096, 9.0)));
     }
 }
