@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <array>
 #include <cmath>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <ranges>
@@ -41,7 +42,7 @@ inline std::vector<QRgb> colonne_à_l_écran(Surface* s, double x)
         c.push_back(img.pixel(px, r) | 0xFF000000);
     return c;
 }
-// The main window shown, with no component, no stored period and no measurement behind it.
+// The main window shown, with no component, no stored period and no measurement behind it; a temporary folder.
 struct AvecFenêtre : ::testing::Test {
     void SetUp() override
     {
@@ -55,7 +56,10 @@ struct AvecFenêtre : ::testing::Test {
     const std::vector<Prim>& courbes() const { return f->Picture2->overlay(); }
     const std::vector<Prim>& diagramme() const { return f->Picture1->overlay(); }
     std::vector<Prim> traînée() const { return de_couleur(f->Picture1->persistentLayer(), rose); }
+    QString chemin(const QString& nom) const { return dossier.filePath(nom); }
+    void écrire(const char* nom, const std::string& s) const { std::ofstream(chemin(nom).toStdString(), std::ios::binary) << s; }
     std::unique_ptr<Form1> f;
+    QTemporaryDir dossier;
 };
 // Types a text into a box with real key presses, after emptying it.
 inline void taper(QLineEdit* boîte, const QString& texte)

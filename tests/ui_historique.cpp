@@ -19,10 +19,7 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f.get(), touche, m);
     };
     choisir(f->Combo2, 2);
-    QTemporaryDir dossier;  // a measured triangle, three periods of four samples
-    QFile mesure(dossier.filePath("m.txt"));
-    mesure.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    mesure.write("1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");
+    écrire("m.txt", "1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");  // a measured triangle, three periods of four samples
     const std::pair<QString, std::function<void()>> étapes[] = {
         {"la saisie du rang 3", [&] { f->Amplit[3]->setFocus(), taper(f->Amplit[3], "12.5"); }},
         {"le glissement du rang 5", [&] {
@@ -45,7 +42,7 @@ TEST_F(Historique, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
          [&] { dans_la_fenêtre_modale<Form2>([](Form2* d) { d->Command2->click(); }), choisir(f->Combo2, 1); }},
         {"l'ouverture de « m.txt »", [&] {
              dans_la_fenêtre_modale<ChoixPeriode>([](ChoixPeriode* d) { d->OK->click(); });
-             EXPECT_TRUE(f->ouvrir(mesure.fileName()));
+             EXPECT_TRUE(f->ouvrir(chemin("m.txt")));
          }},
         {"RAZ", [&] { f->Command2->click(); }},
     };

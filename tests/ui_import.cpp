@@ -2,11 +2,8 @@
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
 #include "tests/outils_import.h"
-#include <fstream>
 namespace {
 struct Liste : AvecFenêtre {
-    QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
-    void écrire(const char* nom, const std::string& s) { std::ofstream(chemin(nom).toStdString()) << s; }
     // The main window's answer, the dialog's columns and its "OK".
     auto état(Form2* d) const { return std::tuple(f->fichier, textes(d->List1), d->Command1->isEnabled()); }
     // Picks the import entry; `action` runs in the modal dialog, cancelled if left open.
@@ -21,7 +18,6 @@ struct Liste : AvecFenêtre {
     {
         d->ouvrir_dossier(dossier.path()), cliquer(d->File1, fichier), cliquer(d->List1, c);
     }
-    QTemporaryDir dossier;
 };
 // The dialog closed in any way keeps the square's ranks and clears the period. Its lists in order; interpolated and
 // decimated imports; shown again as it was left; a drive or folder change forgets the columns; unreadable files keep

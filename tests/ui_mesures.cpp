@@ -5,7 +5,6 @@
 #include "tests/outils_compacts.h"
 #include "app/texte.h"
 #include <QTest>
-#include <fstream>
 #include <random>
 struct OuvrirMesures : AvecFenêtre {
     void SetUp() override
@@ -24,8 +23,6 @@ struct OuvrirMesures : AvecFenêtre {
         choisir(f->Combo2, 2);  // the square of the list: what a bad file or a cancelled dialog must leave shown
         avant = rangs_affichés(*f);
     }
-    QString chemin(const QString& nom) const { return dossier.path() + '/' + nom; }
-    void écrire(const char* nom, const std::string& s) { std::ofstream(chemin(nom).toStdString(), std::ios::binary) << s; }
     static double nombre(const QString& t) { return QLocale().toDouble(t); }
     // Opens a file; `action` runs in the period dialog, which is cancelled if left open.
     bool ouvrir(const QString& nom, const std::function<void(ChoixPeriode*)>& action)
@@ -34,7 +31,6 @@ struct OuvrirMesures : AvecFenêtre {
         dans_la_fenêtre_modale<ChoixPeriode>([&](ChoixPeriode* d) { montré = true, action(d), d->isVisible() && (d->Annuler->click(), 1); });
         return f->ouvrir_mesures(chemin(nom));
     }
-    QTemporaryDir dossier;
     bool montré = false;
     std::map<int, std::pair<QString, QString>> avant;  // the ranks shown before opening
 };

@@ -12,7 +12,6 @@
 #include <unistd.h>
 namespace {
 struct Résultats : AvecFenêtre {
-    QString chemin(const QString& nom) const { return dossier.filePath(nom); }
     // What a saved signal holds, as the window shows it.
     auto état() const
     {
@@ -21,7 +20,6 @@ struct Résultats : AvecFenêtre {
             t << f->Amplit[k]->text() << f->déphas[k]->text() << f->Label4[k]->text();
         return std::tuple(t, f->Combo1->currentText(), f->Combo2->currentText(), commun::origine, commun::periode);
     }
-    QTemporaryDir dossier;
 };
 QByteArray contenu(const QString& chemin)
 {
