@@ -256,6 +256,7 @@ TEST_F(Mesures, PsimExportFieldsNamesValidityOpeningAndResampling)
         {"\xEF\xBB\xBF" + lf, vo_iin}, {"  Time V\xc3\xa9 Iin" + reste, vé_iin}, {"  Time V\xe9 Iin" + reste, vé_iin},
         {"  Time I\xe2\x82\xbf\xe2\x80\x80 Iin" + reste, {"I\xe2\x82\xbf\xe2\x80\x80", "Iin"}},  // continuation bytes at their ends
         {"  Time Vo  Iin" + reste, {"Vo", "", "Iin"}}, {"  Time Vo Iin " + reste, {"Vo", "Iin", ""}},
+        {"  Time \xe2\x82\xc0 Iin" + reste, {"\xc3\xa2\xe2\x80\x9a\xc3\x80", "Iin"}},  // a third byte that continues nothing
         {"  Time \xc0\xaf\xed\xa0\x80 Iin" + reste, {"\xc3\x80\xc2\xaf\xc3\xad\xc2\xa0\xe2\x82\xac", "Iin"}},
         {"", refus}, {t + d + "\n", refus}, {t + d + " \n" + d + " \n", refus}, {t + d + "\n" + d.substr(14) + "\n", refus},
         {t + d + "\n" + d.substr(0, 41) + '\0' + "\n", refus}, {"  Time\n" + long_ + "\n" + long_, refus}};
@@ -273,6 +274,9 @@ TEST_F(Mesures, PsimExportFieldsNamesValidityOpeningAndResampling)
                   std::pair(ouverture, ouverture)) << nom;
     EXPECT_EQ(psim::importer(écrire("  Time Vo\n"), 1, p), invalide);
     EXPECT_EQ(p, référence);
+    // The last column of line 4572 (sample 3121) ends one character past the reader's 64 KiB buffer: that digit is kept.
+    EXPECT_EQ(psim::importer(écrire(export_psim(6000, vo)), 2, p), aucune);
+    EXPECT_EQ(p[3121], -4572 / 6000.0);
     // Sample i: line Round(lines / 4096 · i), halves to even, or interpolated up to the last line; divided by max |value|.
     const std::tuple<int, std::function<double(int)>, std::vector<std::pair<int, double>>> exports[] = {
         {6000, [](int k) { return k == 3000 ? -12000.0 : k; },

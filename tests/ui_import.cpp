@@ -36,9 +36,13 @@ TEST_F(Liste, DialogClosedColumnsImportedAndUnreadableFiles)
     QKeyEvent échap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::function<void(Form2*)> fermetures[] = {[](Form2* d) { d->Command2->click(); }, [](Form2* d) { d->close(); },
                                                       [&](Form2* d) { QApplication::sendEvent(d, &échap); }};
-    importer([&](Form2* d) {  // first shown: the user's folder, "OK" disabled
-        EXPECT_EQ(std::tuple(d->dossier(), d->Drive1->currentData(), d->Drive1->itemText(0), d->Command1->isEnabled()),
-                  std::tuple(QDir::homePath(), QVariant(QDir::homePath()), QString("/"), false));
+    importer([&](Form2* d) {  // first shown: the user's folder, "OK" disabled, the controls in their places
+        EXPECT_EQ(std::tuple(d->dossier(), d->Drive1->currentData(), d->Drive1->itemText(0), d->Command1->isEnabled(), d->size()),
+                  std::tuple(QDir::homePath(), QVariant(QDir::homePath()), QString("/"), false, QSize(647, 173)));
+        for (auto [w, place] : {std::pair<QWidget*, QRect>{d->Drive1, {60, 60, 3015, 315}}, {d->Dir1, {60, 420, 3015, 1665}},
+                                {d->File1, {3120, 60, 4035, 2040}}, {d->List1, {7200, 60, 2475, 2400}},
+                                {d->Command1, {3600, 2220, 3255, 315}}, {d->Command2, {120, 2220, 3315, 315}}})
+            EXPECT_EQ(en_twips(w), place) << w->objectName().toStdString();
     });
     for (const auto& fermer : fermetures) {
         importer([&](Form2* d) { choisir_colonne(d, "b.txt", "Vo"); fermer(d); EXPECT_FALSE(d->isVisible()); });
