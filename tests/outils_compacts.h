@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "tests/outils_ui.h"
 #include "widgets/controls.h"
+#include <QTest>
 #include <gtest/gtest.h>
 #include <array>
 #include <cmath>
@@ -58,6 +59,13 @@ struct AvecFenêtre : ::testing::Test {
     std::vector<Prim> traînée() const { return de_couleur(f->Picture1->persistentLayer(), rose); }
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
     void écrire(const char* nom, const std::string& s) const { std::ofstream(chemin(nom).toStdString(), std::ios::binary) << s; }
+    // A key typed into `w`, or the control with the focus, on the window made active again (as after a popup).
+    void touche(Qt::Key k, Qt::KeyboardModifiers m = {}, QWidget* w = nullptr) const
+    {
+        f->activateWindow();
+        QCoreApplication::processEvents();
+        QTest::keyClick(w ? w : QApplication::focusWidget() ? QApplication::focusWidget() : f.get(), k, m);
+    }
     std::unique_ptr<Form1> f;
     QTemporaryDir dossier;
 };

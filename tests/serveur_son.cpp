@@ -3,7 +3,6 @@
 // third harmonic's in it, no gap, and silence once the entry is unchecked; the server gone, a message.
 #include "son/ecoute.h"
 #include "tests/outils_compacts.h"
-#include <QTest>
 #include <complex>
 #include <cstring>
 #include <numbers>

@@ -1,6 +1,5 @@
 // The plots the buttons draw, from their layers and the screen: waveform, stored period, diagram, rank traces, animation.
 #include "tests/outils_compacts.h"
-#include <QTest>
 using Trace = AvecFenêtre;
 struct Animation : AvecFenêtre {
     void SetUp() override {
@@ -119,7 +118,7 @@ TEST_F(Animation, HugeAmplitudesDrawAndAnimateToTheEnd) {
 // F5 on the active window runs it with no button held, checked; F5 again pauses it, unchecked; F5 resumes it; "Finir
 // le tracé." ends it, unchecked. A release of "Animer" during a continuous run pauses it and unchecks the entry.
 TEST_F(Animation, F5RunsItUntilChosenAgainFinishedOrReleased) {
-    const auto f5 = [&] { f->activateWindow(), QCoreApplication::processEvents(), QTest::keyClick(f.get(), Qt::Key_F5); };
+    const auto f5 = [&] { touche(Qt::Key_F5, {}, f.get()); };
     double angle_en_pause = 0;
     bool en_pause = true, relâchée = false;
     quand([&] { return f->position >= 200; }, [&] {

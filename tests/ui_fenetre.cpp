@@ -2,7 +2,6 @@
 // the about box; without the mouse: Tab through the columns, Space on the press buttons, the keys on the strips; the
 // wheel over the rank panel; the names screen readers get; the lists' popups.
 #include "tests/outils_compacts.h"
-#include <QTest>
 #include <optional>
 using Fenetre = AvecFenêtre;
 // The controls' places, captions, ranges, fonts and names for screen readers as designed; the rank columns every 755 twips.

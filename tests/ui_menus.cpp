@@ -4,7 +4,6 @@
 #include "mesures/choix_periode.h"
 #include "signal/form2.h"
 #include "tests/outils_compacts.h"
-#include <QTest>
 using Menus = AvecFenêtre;
 static QStringList entrées(const QWidget* m)
 {
@@ -34,9 +33,7 @@ TEST_F(Menus, FrenchMenusAboveTheDesignedClientArea)
 TEST_F(Menus, TheEntriesFromTheKeyboardAndTheGuidesContents)
 {
     EXPECT_TRUE(message([&] { f->action_à_propos->trigger(); }).startsWith("A propos|\nSinuvia"));
-    f->activateWindow();
-    QCoreApplication::processEvents();
-    QTest::keyClick(f->Amplit[2], Qt::Key_F1);
+    touche(Qt::Key_F1, {}, f->Amplit[2]);
     ASSERT_NE(f->guide, nullptr);
     const QString texte = f->guide->toPlainText();
     EXPECT_EQ(std::tuple(f->guide->isVisible(), f->guide->isWindow(), f->guide->windowTitle(), f->isVisible(), texte.left(30)),
@@ -64,10 +61,8 @@ TEST_F(Menus, TheEntriesFromTheKeyboardAndTheGuidesContents)
     for (QAction* menu : f->barre_menus->actions())
         for (QAction* a : QList<QAction*>{menu} + menu->menu()->actions())
             EXPECT_TRUE(a->isSeparator() || texte.contains(QString(a->text()).remove('&'))) << a->text().toStdString();
-    f->activateWindow();
-    QCoreApplication::processEvents();
     f->Amplit[3]->setFocus();
-    QTest::keyClick(f->Amplit[3], Qt::Key_Q, Qt::ControlModifier);
+    touche(Qt::Key_Q, Qt::ControlModifier, f->Amplit[3]);
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(f->Amplit[3]->text(), "0");
 }
@@ -79,11 +74,6 @@ TEST_F(Menus, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
     const auto vue = [&] {  // what a step may change: the boxes, the lists' shown items, the stored period and its file
         return std::tuple(rangs_affichés(*f), f->Combo1->currentText(), f->Combo2->currentText(), commun::periode,
                           commun::origine.fichier);
-    };
-    const auto touches = [&](Qt::Key touche, Qt::KeyboardModifiers m) {  // on the window, active again after a popup
-        f->activateWindow();
-        QCoreApplication::processEvents();
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f.get(), touche, m);
     };
     choisir(f->Combo2, 2);
     écrire("m.txt", "1\n2\n1\n0\n1\n2\n1\n0\n1\n2\n1\n0\n1\n");  // a measured triangle, three periods of four samples
@@ -119,13 +109,13 @@ TEST_F(Menus, EachKindOfStepIsUndoneAndRedoneFromTheKeyboard)
         faire();
         const auto après = vue();
         ASSERT_EQ(std::pair(après != avant, f->action_annuler->text()), std::pair(true, "&Annuler " + nom));
-        touches(Qt::Key_Z, Qt::ControlModifier);
+        touche(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(vue(), avant);
         EXPECT_EQ(de_couleur(courbes(), noir).size(), 1024u);  // the waveform drawn again
         EXPECT_EQ(std::pair(f->action_rétablir->text(), f->action_rétablir->isEnabled()), std::pair("&Rétablir " + nom, true));
         dans_la_fenêtre_modale<Form2>([&](Form2* d) { ADD_FAILURE() << "the import dialog opened again", d->Command2->click(); });
         const bool y = n++ % 2;
-        touches(y ? Qt::Key_Y : Qt::Key_Z, y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        touche(y ? Qt::Key_Y : Qt::Key_Z, y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(vue(), après);
     }
     EXPECT_EQ(f->historique->count(), 10);  // the first choice too

@@ -4,7 +4,6 @@
 #include "mesures/periode.h"
 #include "tests/outils_compacts.h"
 #include "app/texte.h"
-#include <QTest>
 #include <random>
 struct OuvrirMesures : AvecFenêtre {
     void SetUp() override

@@ -4,7 +4,6 @@
 #include "son/ecoute.h"
 #include "tests/outils_compacts.h"
 #include <QSvgRenderer>
-#include <QTest>
 #include <complex>
 #include <csignal>
 #include <sndfile.h>
@@ -227,9 +226,7 @@ TEST_F(Résultats, ShortcutsAndOpeningAsOneStep) {
     QCoreApplication::processEvents();
     dans_la_fenêtre_modale<QFileDialog>([&](QFileDialog* d) { d->selectFile(chemin("triangle")), static_cast<QDialog*>(d)->accept(); });
     QTest::keyClick(f->Amplit[2], Qt::Key_S, Qt::ControlModifier);
-    f->activateWindow();
-    QCoreApplication::processEvents();
-    QTest::keyClick(f->Amplit[2], Qt::Key_M, Qt::ControlModifier);
+    touche(Qt::Key_M, Qt::ControlModifier, f->Amplit[2]);
     const auto* mesures = f->findChild<QWidget*>("Mesures");
     ASSERT_TRUE(QFile::exists(chemin("triangle.sinuvia")) && mesures && mesures->isVisible());
     const QString triangle = f->Amplit[3]->text();
