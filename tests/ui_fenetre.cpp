@@ -140,10 +140,11 @@ TEST_F(Fenetre, TheHintRepeatsTheTooltipOfWhatThePointerIsOver)
         f->Label3->setText("avant"), souris_en(w, QEvent::MouseMove, point.value_or(QRectF(w->rect()).center()));
         EXPECT_EQ(f->Label3->text(), texte) << w->objectName().toStdString();
     }
-    // A left click on the bare panel empties it; a right one does not.
-    for (auto [bouton, texte] : {std::pair{Qt::RightButton, "avant"}, {Qt::LeftButton, ""}}) {
+    // A left click on the bare panel empties it; a right one, or a left one released above the panel, does not.
+    for (auto [bouton, relâché, texte] : {std::tuple{Qt::RightButton, panneau_nu, "avant"}, {Qt::LeftButton, QPointF(1, -30), "avant"},
+                                          {Qt::LeftButton, panneau_nu, ""}}) {
         souris_en(f->Picture4, QEvent::MouseButtonPress, panneau_nu, bouton, bouton);
-        souris_en(f->Picture4, QEvent::MouseButtonRelease, panneau_nu, bouton);
+        souris_en(f->Picture4, QEvent::MouseButtonRelease, relâché, bouton);
         EXPECT_EQ(f->Label3->text(), texte);
     }
 }
