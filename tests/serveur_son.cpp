@@ -47,9 +47,10 @@ double amplitude(const std::vector<float>& x, double f)
 // The strongest frequency between `de` and `à`, to `pas` Hz.
 double pic(const std::vector<float>& x, double de, double à, double pas)
 {
-    double f = de;
+    double f = de, meilleure = 0;
     for (double fr = de; fr <= à; fr += pas)
-        f = amplitude(x, fr) > amplitude(x, f) ? fr : f;
+        if (const double a = amplitude(x, fr); a > meilleure)
+            std::tie(meilleure, f) = std::pair(a, fr);
     return f;
 }
 // Reads what the recorder gives until `secondes` more are in, running `pendant` every 20 ms meanwhile.
