@@ -1,5 +1,4 @@
-// Measured data: delimited text, sound files and the simulator's text exports the tests write, the period's detection
-// and its resampling.
+// Measured data the tests write (delimited text, sound files, simulator exports), the period's detection and resampling.
 #include "mesures/periode.h"
 #include "mesures/son.h"
 #include "mesures/texte.h"

@@ -91,11 +91,12 @@ TEST_F(SurfaceTest, HostileCoordinatesAndScalesPaintSafely)
     s.pset(1e300, 1e300, QColor(rouge));  // huge ones are clipped, not lost: edge to edge
     s.line(-1e300, 0, 1e300, 0, QColor(jaune));
     s.line(0, 1e300, 0, -1e300, QColor(jaune));
-    s.line(-1e308, -0.5, 1.7e308, -0.5, QColor(bleu));  // beyond what pixels can hold
+    s.line(-1e308, -0.5, 1.7e308, -0.5, QColor(bleu));  // beyond what pixels can hold, across and down
+    s.line(0.5, -1e308, 0.5, 1.7e308, QColor(bleu));
     const QImage img = image();
     s.box(-1e308, 1e300, 1e308, -1e308, QColor(bleu));  // then a box over it all
     EXPECT_EQ(std::tuple(count(img, rouge), count(img, jaune), count(img, bleu), count(image(), bleu)),
-              std::tuple(0, 298, 200, clientArea));
+              std::tuple(0, 297, 299, clientArea));
     // Degenerate and extreme scales, with the same drawing: nothing but whole colours.
     s.cls();
     s.line(-1e300, 0, 1e300, 0, QColor(jaune));
